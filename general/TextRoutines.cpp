@@ -1,0 +1,72 @@
+#include "general/TextRoutines.h"
+
+#include "general/StdError.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace STD {
+
+QString LineBreak()
+{
+    return u"\r\n"_s;
+}
+
+QString PadText(const QString& text, const QString& fill, qint16 length, bool padLeft)
+{
+    if (length < 0)
+        Raise(InvalidArgument);
+    if (text.size() > length)
+        return text.right(length);
+
+    const qsizetype missing = length - text.size();
+    const qsizetype f = fill.size();
+    if (missing > 0 && f == 0)
+        Raise(DivisionByZero);
+
+    QString added;
+    added.reserve(missing);
+    for (qsizetype k = 1; k <= missing; ++k)
+        added += fill[f - 1 - (k - 1) % f];
+    if (!padLeft)
+        return text + added;
+    // Each character went in front of the ones before it.
+    std::reverse(added.begin(), added.end());
+    return added + text;
+}
+
+QString NumberText(double value)
+{
+    constexpr double exactIntegers = 1e15;
+    if (value == std::trunc(value) && std::abs(value) < exactIntegers)
+        return QString::number(qint64(value));
+    return TrimText(QString::number(value, 'g', 15));
+}
+
+QString TrimText(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    qsizetype start = 0;
+    while (start < end && text[start] == u' ')
+        ++start;
+    return text.mid(start, end - start);
+}
+
+QString RepeatText(const QString& text, const QString& count)
+{
+    bool isNumber = false;
+    const qint64 times = count.toLongLong(&isNumber);
+    if (!isNumber)
+        Raise(InvalidArgument);
+    if (times < 1 || text.isEmpty())
+        return {};
+    if (times > std::numeric_limits<int>::max() / text.size())
+        Raise(Overflow);
+    return text.repeated(times);
+}
+
+} // namespace STD

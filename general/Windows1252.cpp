@@ -1,0 +1,67 @@
+#include "general/Windows1252.h"
+
+#include <array>
+
+namespace STD::Windows1252 {
+
+namespace {
+
+// 0x80..0x9F; the other bytes equal their Latin-1 code points.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int ToByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
+        if (HighControlRange[i] == c)
+            return int(0x80 + i);
+    }
+    return -1;
+}
+
+} // namespace
+
+QChar ToChar(quint8 byte)
+{
+    if (byte >= 0x80 && byte < 0xA0)
+        return QChar(HighControlRange[byte - 0x80]);
+    return QChar(char16_t(byte));
+}
+
+QString Decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = ToChar(quint8(byte));
+    return text;
+}
+
+QByteArray Encode(QStringView text, qsizetype* replaced)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    qsizetype unmappable = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = ToByte(text[i].unicode());
+        if (byte >= 0) {
+            bytes += char(byte);
+            continue;
+        }
+        // A character beyond the 16-bit range is one "?", not two.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        bytes += '?';
+        ++unmappable;
+    }
+    if (replaced)
+        *replaced = unmappable;
+    return bytes;
+}
+
+} // namespace STD::Windows1252

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/Termin.h"
+
+#include <vector>
+
+// The courses at positions 0 .. Count() - 1, and one spare position at
+// Count() that holds a record with the initial values: a course added at the
+// end starts out as that record.
+class CourseCollection
+{
+public:
+    static constexpr int MaxCount = 32767;
+
+    CourseCollection() : records_(1) {}
+
+    qint16 Count() const { return qint16(records_.size() - 1); }
+    bool IsEmpty() const { return Count() == 0; }
+    bool IsFull() const { return Count() >= MaxCount; }
+    // Positions of the store, the spare one included.
+    int StoreSize() const { return int(records_.size()); }
+
+    Termin& operator[](int position) { return records_.at(position); }
+    const Termin& operator[](int position) const { return records_.at(position); }
+
+    // The spare record becomes the last course; a full collection raises error 6.
+    Termin& Append();
+    Termin& Append(Termin course);
+    void RemoveAt(int position);
+    void SwapRecords(int first, int second);
+    void Clear() { records_.assign(1, Termin{}); }
+
+    // The courses only, without the spare position.
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end() - 1; }
+
+private:
+    std::vector<Termin> records_;
+};

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Kalustra with its tests and runs every test, without a display.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${KALUSTRA_BUILD_DIR:-$root/build}
+
+bash "$root/tools/build.sh"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
