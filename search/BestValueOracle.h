@@ -19,8 +19,6 @@ public:
     // Whether the best value is at least `target`.
     bool Reaches(int from, CellMask free, qint64 target);
 
-    std::size_t KnownStates() const { return known_.size(); }
-
 private:
     struct Bounds
     {

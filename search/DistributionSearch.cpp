@@ -131,7 +131,7 @@ private:
 
 } // namespace
 
-DistributionSearch::DistributionSearch(const CourseCollection& courses, FreeCells& freeCells)
+DistributionSearch::DistributionSearch(const CourseCollection& courses, const FreeCells& freeCells)
     : courses_(courses), freeCells_(freeCells)
 {}
 

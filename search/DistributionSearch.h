@@ -11,7 +11,7 @@
 class DistributionSearch
 {
 public:
-    DistributionSearch(const CourseCollection& courses, FreeCells& freeCells);
+    DistributionSearch(const CourseCollection& courses, const FreeCells& freeCells);
 
     // Gives exactly what the depth-first enumeration gives that decides the
     // courses from `index` on in collection order (offered cells ascending,
@@ -31,5 +31,5 @@ public:
 
 private:
     const CourseCollection& courses_;
-    FreeCells& freeCells_;
+    const FreeCells& freeCells_;
 };
