@@ -15,7 +15,8 @@ namespace {
 
 [[noreturn]] void RaiseFileError(const QFileDevice& device, const QString& fileName)
 {
-    const QString reason = u"%1: %2"_s.arg(QDir::toNativeSeparators(fileName), device.errorString());
+    const QString reason =
+        u"%1: %2"_s.arg(QDir::toNativeSeparators(fileName), device.errorString());
     switch (device.error()) {
     case QFileDevice::ResourceError:
         Raise(DiskFull, reason);

@@ -7,7 +7,14 @@
 
 namespace STD {
 
-enum class FileMode { Random, Input, Output, Binary, Append };
+enum class FileMode
+{
+    Random,
+    Input,
+    Output,
+    Binary,
+    Append
+};
 
 // Open files addressed by small numbers, with a 1-based current position.
 // A file's bytes are held in memory while it is open and written back when

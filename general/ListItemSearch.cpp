@@ -35,8 +35,8 @@ bool MatchesByDistance(const QString& item, const QString& searchText, bool whol
 
 } // namespace
 
-qint32 FindListItem(const ItemList& listControl, QString searchText, bool wholeItem,
-                    bool matchCase, quint8 tolerance, double startIndex)
+qint32 FindListItem(const ItemList& listControl, QString searchText, bool wholeItem, bool matchCase,
+                    quint8 tolerance, double startIndex)
 {
     const int count = listControl.ListCount();
     if (startIndex >= count)

@@ -30,7 +30,7 @@ private:
 // tolerance 0 compares exactly (wholeItem false: containment); otherwise by
 // edit distance (wholeItem false: the item's first word against the trimmed
 // text). matchCase false lower-cases both sides.
-qint32 FindListItem(const ItemList& listControl, QString searchText, bool wholeItem,
-                    bool matchCase, quint8 tolerance, double startIndex);
+qint32 FindListItem(const ItemList& listControl, QString searchText, bool wholeItem, bool matchCase,
+                    quint8 tolerance, double startIndex);
 
 } // namespace STD

@@ -2,8 +2,10 @@
 
 #include "general/StdError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -34,7 +36,7 @@ bool IsDecimalDigit(QChar c)
     return DigitValue(c, 10) >= 0;
 }
 
-double RadixInteger(const QString& s, qsizetype from, int base)
+double RadixInteger(QStringView s, qsizetype from, int base)
 {
     double value = 0;
     for (qsizetype i = from; i < s.size(); ++i) {
@@ -48,7 +50,7 @@ double RadixInteger(const QString& s, qsizetype from, int base)
 
 // Reads the leading decimal number of s into a plain ASCII form that
 // std::from_chars understands; empty when s does not begin with a number.
-std::string LeadingDecimal(const QString& s)
+std::string LeadingDecimal(QStringView s)
 {
     std::string number;
     qsizetype i = 0;
@@ -99,12 +101,14 @@ double DecimalValue(const std::string& number)
 
 double NumericValue(const QString& text)
 {
-    QString s;
-    s.reserve(text.size());
-    for (const QChar c : text) {
-        if (!IsSkipped(c))
-            s += c;
+    // Most texts hold nothing to skip and are read in place.
+    QString compact;
+    if (std::any_of(text.begin(), text.end(), IsSkipped)) {
+        compact.reserve(text.size());
+        std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                     [](QChar c) { return !IsSkipped(c); });
     }
+    const QStringView s = compact.isNull() ? QStringView(text) : QStringView(compact);
 
     if (s.size() >= 2 && s[0] == u'&') {
         const QChar radix = s[1].toUpper();
@@ -128,8 +132,7 @@ double RoundHalfEven(double value)
 
 namespace {
 
-template <typename Integer>
-Integer RoundInto(double value)
+template <typename Integer> Integer RoundInto(double value)
 {
     const double rounded = RoundHalfEven(value);
     if (!(rounded >= std::numeric_limits<Integer>::min() &&

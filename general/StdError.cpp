@@ -6,8 +6,7 @@ namespace STD {
 
 Error::Error(int number, const QString& text)
     : std::runtime_error(text.toStdString()), number_(number), text_(text)
-{
-}
+{}
 
 QString ErrorText(int number)
 {
@@ -50,7 +49,8 @@ void Raise(int number)
 
 void Raise(int number, const QString& detail)
 {
-    throw Error(number, detail.isEmpty() ? ErrorText(number) : ErrorText(number) + u": "_s + detail);
+    throw Error(number,
+                detail.isEmpty() ? ErrorText(number) : ErrorText(number) + u": "_s + detail);
 }
 
 } // namespace STD

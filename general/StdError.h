@@ -8,7 +8,8 @@ namespace STD {
 
 // The numbers callers and the window rely on; file errors use the numbers
 // the desktop platform has always given them, so a message can name them.
-enum ErrorNumber : int {
+enum ErrorNumber : int
+{
     InvalidArgument = 5,
     Overflow = 6,
     DivisionByZero = 11,

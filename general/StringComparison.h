@@ -14,8 +14,7 @@ namespace STD {
 quint8 EditDistance(const QString& a, const QString& b);
 
 // The smallest (largest) value; of equal ones the first. None raises error 5.
-template <typename T>
-T MinOf(std::span<const T> values)
+template <typename T> T MinOf(std::span<const T> values)
 {
     if (values.empty())
         Raise(InvalidArgument);
@@ -25,8 +24,7 @@ T MinOf(std::span<const T> values)
     return m;
 }
 
-template <typename T>
-T MaxOf(std::span<const T> values)
+template <typename T> T MaxOf(std::span<const T> values)
 {
     if (values.empty())
         Raise(InvalidArgument);
@@ -36,14 +34,12 @@ T MaxOf(std::span<const T> values)
     return m;
 }
 
-template <typename T>
-T MinOf(std::initializer_list<T> values)
+template <typename T> T MinOf(std::initializer_list<T> values)
 {
     return MinOf(std::span<const T>(values.begin(), values.size()));
 }
 
-template <typename T>
-T MaxOf(std::initializer_list<T> values)
+template <typename T> T MaxOf(std::initializer_list<T> values)
 {
     return MaxOf(std::span<const T>(values.begin(), values.size()));
 }

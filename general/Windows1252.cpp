@@ -44,21 +44,22 @@ QString Decode(QByteArrayView bytes)
 
 QByteArray Encode(QStringView text, qsizetype* replaced)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     qsizetype unmappable = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int byte = ToByte(text[i].unicode());
         if (byte >= 0) {
-            bytes += char(byte);
+            *out++ = char(byte);
             continue;
         }
         // A character beyond the 16-bit range is one "?", not two.
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        bytes += '?';
+        *out++ = '?';
         ++unmappable;
     }
+    bytes.truncate(out - bytes.data());
     if (replaced)
         *replaced = unmappable;
     return bytes;

@@ -17,21 +17,28 @@ constexpr qsizetype MaskLength = 20;
 
 // A comma would end the name early and a line feed the line; both are
 // written as markers that only a name reads back, as "#13" is in the info.
+// (Most texts hold none of the markers: the checks spare a copy for each.)
 QString EncodeCaption(QString caption)
 {
-    return caption.replace(u","_s, u"#44"_s).replace(u"\n"_s, u"#10"_s);
+    if (caption.contains(u',') || caption.contains(u'\n'))
+        caption.replace(u","_s, u"#44"_s).replace(u"\n"_s, u"#10"_s);
+    return caption;
 }
 
 QString DecodeCaption(QString caption)
 {
-    return caption.replace(u"#44"_s, u","_s).replace(u"#10"_s, u"\n"_s);
+    if (caption.contains(u'#'))
+        caption.replace(u"#44"_s, u","_s).replace(u"#10"_s, u"\n"_s);
+    return caption;
 }
 
 // A lone line feed would end the line for the reader; it comes back as a
 // line break, which is how the info field shows it anyway.
 QString EncodeInfo(QString info)
 {
-    return info.replace(STD::LineBreak(), u"#13"_s).replace(u"\n"_s, u"#13"_s);
+    if (info.contains(u'\n'))
+        info.replace(STD::LineBreak(), u"#13"_s).replace(u"\n"_s, u"#13"_s);
+    return info;
 }
 
 // The reader takes exactly twenty characters for the mask, so a shorter one
@@ -85,8 +92,8 @@ Termin ParseCourseLine(const QString& line, std::vector<QString>* repairs)
     rest = rest.mid(2);
 
     comma = rest.indexOf(u',');
-    course.Priority = ToMember<qint16>(STD::NumericValue(rest.left(comma < 0 ? rest.size() : comma)),
-                                       u"Die Priorität"_s, repairs);
+    course.Priority = ToMember<qint16>(
+        STD::NumericValue(rest.left(comma < 0 ? rest.size() : comma)), u"Die Priorität"_s, repairs);
     if (comma < 0) {
         NoteMissingComma(u"der Priorität"_s, repairs);
         return course;
@@ -103,7 +110,9 @@ Termin ParseCourseLine(const QString& line, std::vector<QString>* repairs)
     rest = rest.mid(comma + 1);
 
     course.Times = rest.left(MaskLength);
-    course.Info = rest.mid(MaskLength + 1).replace(u"#13"_s, STD::LineBreak());
+    course.Info = rest.mid(MaskLength + 1);
+    if (course.Info.contains(u'#'))
+        course.Info.replace(u"#13"_s, STD::LineBreak());
     return course;
 }
 
@@ -125,7 +134,8 @@ CourseListContent ReadCourseList(const QString& fileName)
             throw;
         // Nothing is lost: the list is empty, and the save at the end tells
         // the reason again if the file still cannot be made.
-        content.notices.push_back({0, u"Die Datei konnte nicht angelegt werden: "_s + error.Text()});
+        content.notices.push_back(
+            {0, u"Die Datei konnte nicht angelegt werden: "_s + error.Text()});
         return content;
     }
 
@@ -141,8 +151,9 @@ CourseListContent ReadCourseList(const QString& fileName)
         }
         if (content.courses.size() >= CourseCollection::MaxCount) {
             content.notices.push_back(
-                {lineNumber, u"nicht geladen, ebenso alle folgenden Zeilen: die Liste fasst höchstens "
-                             u"%1 Veranstaltungen"_s.arg(CourseCollection::MaxCount)});
+                {lineNumber,
+                 u"nicht geladen, ebenso alle folgenden Zeilen: die Liste fasst höchstens "
+                 u"%1 Veranstaltungen"_s.arg(CourseCollection::MaxCount)});
             break;
         }
         std::vector<QString> repairs;

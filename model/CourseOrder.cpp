@@ -6,7 +6,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum class SortKey { Alphabet, Priority, None };
+enum class SortKey
+{
+    Alphabet,
+    Priority,
+    None
+};
 
 SortKey KeyNamed(const QString& key)
 {

@@ -12,7 +12,7 @@ struct Termin
     qint16 Priority = 0;
     // Twenty characters, four per day from Monday, earliest slot first; "1"
     // marks an offered slot. A shorter text leaves the rest not offered.
-    QString Times = STD::RepeatText(QStringLiteral("0"), QStringLiteral("20"));
+    QString Times = NoSlotOffered();
     // Line breaks are CR LF.
     QString Info;
     // "Alle besuchen": placed in every offered slot or not at all.
@@ -21,4 +21,11 @@ struct Termin
     qint32 Color = 0;
 
     bool operator==(const Termin&) const = default;
+
+    // Twenty "0"; built once, then shared by every new record.
+    static QString NoSlotOffered()
+    {
+        static const QString none = STD::RepeatText(QStringLiteral("0"), QStringLiteral("20"));
+        return none;
+    }
 };
