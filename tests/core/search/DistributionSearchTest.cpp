@@ -1,5 +1,5 @@
-// The written cases of the search, the cut mended for negative priorities,
-// held against both the fast search and the literal enumeration.
+// Small lists whose enumeration can be followed by hand, the cut mended for
+// negative priorities, held against both the fast search and the literal one.
 #include "search/DistributionSearch.h"
 #include "ReferenceSearch.h"
 #include "SearchHarness.h"
@@ -13,21 +13,21 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct CourseSpec
+struct CourseRow
 {
     qint16 priority;
     std::initializer_list<int> positions;
     bool visitAll = false;
 };
 
-CourseCollection Courses(std::initializer_list<CourseSpec> specs)
+CourseCollection Courses(std::initializer_list<CourseRow> rows)
 {
     CourseCollection courses;
-    for (const CourseSpec& spec : specs) {
+    for (const CourseRow& row : rows) {
         Termin& course = courses.Append();
-        course.Priority = spec.priority;
-        course.VisitAll = spec.visitAll;
-        for (const int position : spec.positions)
+        course.Priority = row.priority;
+        course.VisitAll = row.visitAll;
+        for (const int position : row.positions)
             course.Times[position - 1] = u'1';
     }
     return courses;
@@ -132,12 +132,12 @@ template <typename Search> void ExpectCases()
     }
 }
 
-TEST(DistributionSearch, WrittenCases)
+TEST(DistributionSearch, HandCheckedCases)
 {
     ExpectCases<DistributionSearch>();
 }
 
-TEST(ReferenceSearch, WrittenCases)
+TEST(ReferenceSearch, HandCheckedCases)
 {
     ExpectCases<ReferenceSearch>();
 }
