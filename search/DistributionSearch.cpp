@@ -14,7 +14,7 @@
 //    m < bestValue; if m > bestValue, m becomes bestValue and the first
 //    min(wantedRank, count) of them are counted (the first alone is kept for
 //    rank 0); if m == bestValue, counting goes on from foundCount.
-// 3. Above that index every node is visited as written, the cut included,
+// 3. Above that index every node is visited as in the plain enumeration, the cut included,
 //    and 1. skips what records nothing.
 #include "search/DistributionSearch.h"
 

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-// The enumeration exactly as its steps are written, one call per course,
+// The plain enumeration step by step, one call per course,
 // with the cut valueSoFar + (n - index) * max(P, 0) < bestValue. Slow on
 // purpose: it is the oracle the fast search is held against.
 class ReferenceSearch
