@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
-// The plain enumeration step by step, one call per course,
-// with the cut valueSoFar + (n - index) * max(P, 0) < bestValue. Slow on
-// purpose: it is the oracle the fast search is held against.
+// The plain enumeration step by step, one call per course, with the cut
+// valueSoFar + (n - index) * max(P, 0) < bestValue. Exhaustive, so fit for
+// short lists only: the oracle the fast search is held against.
 class ReferenceSearch
 {
 public:
