@@ -1,0 +1,193 @@
+// The distribution search on the six kinds of course lists, n from 5 to 60:
+// a fresh search and the continuations for ranks 2, 10 and 100, each with
+// the literal enumeration's time beside it where that finishes in 20 s.
+// "Clicks" replays the search button on many lists for the median and the
+// worst single click, and the peak memory of the process.
+#include "CourseKinds.h"
+#include "ReferenceSearch.h"
+#include "model/CourseOrder.h"
+#include "search/DistributionSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <tuple>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto ReferenceLimit = std::chrono::seconds(20);
+
+struct Click
+{
+    qint32 bestValue = 0;
+    qint16 wantedRank = 0;
+};
+
+struct Answer
+{
+    qint32 bestValue = 0;
+    qint16 foundCount = 0;
+};
+
+CourseCollection SortedCourses(CourseKind kind, int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    CourseCollection courses = RandomCourses(kind, count, random);
+    SortCollection(courses, u"priority"_s);
+    return courses;
+}
+
+template <typename Search>
+Answer RunClick(Search& search, FreeCells& freeCells, int count, const Click& click)
+{
+    freeCells.MarkAllFree();
+    Distribution working(count, 0);
+    Distribution result(count, 0);
+    Answer answer{click.bestValue, 0};
+    search.FindDistribution(working, result, 0, answer.bestValue, 0, click.wantedRank,
+                            answer.foundCount);
+    return answer;
+}
+
+// The fresh search's value, which every continuation starts from.
+qint32 FreshValue(const CourseCollection& courses)
+{
+    FreeCells freeCells;
+    DistributionSearch search(courses, freeCells);
+    return RunClick(search, freeCells, courses.Count(), {}).bestValue;
+}
+
+// Milliseconds of the literal enumeration, or a negative number where it
+// did not finish in time. Sizes of a kind grow, so once one size times out
+// the larger ones are not tried.
+double ReferenceMilliseconds(CourseKind kind, int count, const Click& click)
+{
+    static std::map<std::tuple<int, int, int>, double> known;
+    const auto key = std::make_tuple(int(kind), count, int(click.wantedRank));
+    auto smaller = known.lower_bound(std::make_tuple(int(kind), 0, int(click.wantedRank)));
+    for (; smaller != known.end() && smaller->first < key; ++smaller) {
+        if (std::get<2>(smaller->first) == click.wantedRank && smaller->second < 0)
+            return -1;
+    }
+    if (const auto found = known.find(key); found != known.end())
+        return found->second;
+    const CourseCollection courses = SortedCourses(kind, count, 7);
+    FreeCells freeCells;
+    ReferenceSearch reference(courses, freeCells);
+    const auto start = Clock::now();
+    reference.SetDeadline(start + ReferenceLimit);
+    double milliseconds = -1;
+    try {
+        RunClick(reference, freeCells, count, click);
+        milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    } catch (const ReferenceSearch::TimedOut&) {
+    }
+    return known[key] = milliseconds;
+}
+
+void SearchClick(benchmark::State& state, qint16 wantedRank)
+{
+    const auto kind = CourseKind(state.range(0));
+    const int count = int(state.range(1));
+    const CourseCollection courses = SortedCourses(kind, count, 7);
+    const Click click{wantedRank == 0 ? 0 : FreshValue(courses), wantedRank};
+    FreeCells freeCells;
+    DistributionSearch search(courses, freeCells);
+    Answer answer;
+    const auto start = Clock::now();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(answer = RunClick(search, freeCells, count, click));
+    const double fast = std::chrono::duration<double, std::milli>(Clock::now() - start).count() /
+                        double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.SetLabel(KindName(kind).toStdString());
+    state.counters["value"] = answer.bestValue;
+    state.counters["found"] = answer.foundCount;
+    const double reference = ReferenceMilliseconds(kind, count, click);
+    if (reference >= 0) {
+        state.counters["reference_ms"] = reference;
+        state.counters["speedup"] = reference / fast;
+    }
+}
+
+void Fresh(benchmark::State& state)
+{
+    SearchClick(state, 0);
+}
+
+void Rank2(benchmark::State& state)
+{
+    SearchClick(state, 2);
+}
+
+void Rank10(benchmark::State& state)
+{
+    SearchClick(state, 10);
+}
+
+void Rank100(benchmark::State& state)
+{
+    SearchClick(state, 100);
+}
+
+void KindsAndSizes(benchmark::internal::Benchmark* benchmark)
+{
+    for (const CourseKind kind : AllCourseKinds()) {
+        for (const int count : {5, 10, 15, 20, 30, 40, 50, 60})
+            benchmark->Args({int(kind), count});
+    }
+    benchmark->ArgNames({"kind", "n"})->Unit(benchmark::kMillisecond);
+}
+
+// The search button on 30 lists of each size: a fresh search, then up to
+// 100 continuations until fewer than the rank are found.
+void Clicks(benchmark::State& state)
+{
+    const auto kind = CourseKind(state.range(0));
+    std::vector<double> milliseconds;
+    for (auto _ : state) {
+        milliseconds.clear();
+        for (int count = 5; count <= 60; count += 5) {
+            for (unsigned seed = 1; seed <= 30; ++seed) {
+                const CourseCollection courses = SortedCourses(kind, count, 1000 * count + seed);
+                FreeCells freeCells;
+                DistributionSearch search(courses, freeCells);
+                Click click;
+                for (qint16 rank = 1; rank <= 101; ++rank) {
+                    click.wantedRank = rank == 1 ? 0 : rank;
+                    const auto start = Clock::now();
+                    const Answer answer = RunClick(search, freeCells, count, click);
+                    milliseconds.push_back(
+                        std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                    click.bestValue = answer.bestValue;
+                    if (rank > 1 && answer.foundCount < rank)
+                        break;
+                }
+            }
+        }
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.SetLabel(KindName(kind).toStdString());
+    state.counters["clicks"] = double(milliseconds.size());
+    state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
+    state.counters["p99_ms"] = milliseconds[milliseconds.size() * 99 / 100];
+    state.counters["worst_ms"] = milliseconds.back();
+    state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024;
+}
+
+} // namespace
+
+BENCHMARK(Fresh)->Apply(KindsAndSizes);
+BENCHMARK(Rank2)->Apply(KindsAndSizes);
+BENCHMARK(Rank10)->Apply(KindsAndSizes);
+BENCHMARK(Rank100)->Apply(KindsAndSizes);
+BENCHMARK(Clicks)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/CourseCollection.h"
+
+#include <QString>
+
+#include <random>
+#include <vector>
+
+// The kinds of course lists the search is measured and checked on.
+enum class CourseKind
+{
+    Typical,     // priorities 1-10, 1-4 offered cells, some VisitAll
+    Equal,       // all priority 1, 2-5 cells
+    Crowded,     // all within the same 6 cells
+    Wide,        // 8-12 cells each
+    Negative,    // as typical, a fifth of the priorities below 0
+    AllVisitAll, // as typical, every course VisitAll, some without a cell
+};
+
+const std::vector<CourseKind>& AllCourseKinds();
+QString KindName(CourseKind kind);
+
+CourseCollection RandomCourses(CourseKind kind, int count, std::mt19937& random);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/CourseCollection.h"
+#include "search/Distribution.h"
+#include "search/FreeCells.h"
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// The plain enumeration step by step, one call per course, with the cut
+// valueSoFar + (n - index) * max(P, 0) < bestValue. Exhaustive, so fit for
+// short lists only: the oracle the fast search is held against.
+class ReferenceSearch
+{
+public:
+    struct TimedOut : std::runtime_error
+    {
+        TimedOut() : std::runtime_error("reference search timed out") {}
+    };
+
+    ReferenceSearch(const CourseCollection& courses, FreeCells& freeCells);
+
+    // From then on a call that runs past the deadline throws TimedOut,
+    // leaving the free cells and the working distribution as they were then.
+    void SetDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
+
+    void FindDistribution(Distribution& working, Distribution& result, qint32 valueSoFar,
+                          qint32& bestValue, qint16 index, qint16 wantedRank, qint16& foundCount);
+
+private:
+    bool Offered(int course, int position) const { return offered_[course][position - 1]; }
+    bool IsFree(int position) const;
+    void SetFree(int position, bool free);
+    void Record(const Distribution& working, Distribution& result, qint32 value, qint32& bestValue,
+                qint16 wantedRank, qint16& foundCount) const;
+    void CheckDeadline();
+
+    const CourseCollection& courses_;
+    FreeCells& freeCells_;
+    std::vector<std::array<bool, 20>> offered_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
+    unsigned calls_ = 0;
+};

@@ -1,0 +1,129 @@
+// kalustra-search FILE [K]: the search button's clicks on a course list.
+// Sorts by priority as a fresh search does, then clicks "Suchen" and up to
+// K - 1 times "Weiter suchen", each with the value the click before showed,
+// and prints one line per click:
+//     rank R value V found F placement P1 ... Pn
+// Pi is the cell position of the course at position i after the sort, cells
+// joined by "+" for a VisitAll course, "-" where it is not placed. Stops
+// after the first continuation that finds fewer than its rank. A file that
+// cannot be read gives exit status 2, a wrong command line 1.
+#include "general/StdError.h"
+#include "model/CourseListFile.h"
+#include "model/CourseOrder.h"
+#include "search/DistributionSearch.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int UsageError = 1;
+constexpr int UnreadableFile = 2;
+
+void PrintError(const QString& text)
+{
+    std::fprintf(stderr, "kalustra-search: %s\n", qPrintable(text));
+}
+
+std::optional<qint16> ClickCount(int argc, char** argv)
+{
+    if (argc == 2)
+        return 1;
+    bool ok = false;
+    const int count = QString::fromLocal8Bit(argv[2]).toInt(&ok);
+    if (argc != 3 || !ok || count < 1 || count > 32767)
+        return std::nullopt;
+    return qint16(count);
+}
+
+QString PlacementText(CellMask cells)
+{
+    QStringList positions;
+    for (const int position : PositionsOf(cells))
+        positions << QString::number(position);
+    return positions.isEmpty() ? u"-"_s : positions.join(u'+');
+}
+
+QString ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& result)
+{
+    QString line = u"rank %1 value %2 found %3 placement"_s.arg(rank).arg(value).arg(found);
+    for (const CellMask cells : result)
+        line += u' ' + PlacementText(cells);
+    return line;
+}
+
+struct Click
+{
+    Distribution result;
+    qint32 value = 0;
+    qint16 found = 0;
+};
+
+// As Command2_Click: all cells free and both distributions fresh on every
+// click. With no course there is nothing to place and the value stays 0.
+Click RunClick(DistributionSearch& search, FreeCells& freeCells, const CourseCollection& courses,
+               qint32 shownValue, qint16 rank)
+{
+    freeCells.MarkAllFree();
+    Click click{Distribution(courses.Count(), 0), rank == 1 ? 0 : shownValue, 0};
+    if (courses.IsEmpty())
+        return click;
+    Distribution working(courses.Count(), 0);
+    search.FindDistribution(working, click.result, 0, click.value, 0, rank == 1 ? 0 : rank,
+                            click.found);
+    return click;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::optional<qint16> clicks = argc >= 2 ? ClickCount(argc, argv) : std::nullopt;
+    if (!clicks) {
+        PrintError(u"usage: kalustra-search FILE [K], K from 1 to 32767"_s);
+        return UsageError;
+    }
+    const QString fileName = QString::fromLocal8Bit(argv[1]);
+    // The reader creates a missing list; this tool only reads.
+    if (const QFileInfo file(fileName); !file.isFile()) {
+        PrintError(u"%1: %2"_s.arg(fileName, file.exists() ? u"not a file"_s : u"no such file"_s));
+        return UnreadableFile;
+    }
+    CourseListContent content;
+    try {
+        content = ReadCourseList(fileName);
+    } catch (const STD::Error& error) {
+        PrintError(u"%1: %2"_s.arg(fileName, error.Text()));
+        return UnreadableFile;
+    }
+    for (const LineNotice& notice : content.notices)
+        PrintError(u"%1 line %2: %3"_s.arg(fileName).arg(notice.lineNumber).arg(notice.reason));
+
+    CourseCollection courses;
+    for (Termin& course : content.courses)
+        courses.Append(std::move(course));
+    SortCollection(courses, u"priority"_s);
+
+    FreeCells freeCells;
+    DistributionSearch search(courses, freeCells);
+    QElapsedTimer timer;
+    qint64 slowest = 0;
+    qint32 shownValue = 0;
+    for (qint16 rank = 1; rank <= *clicks; ++rank) {
+        timer.start();
+        const Click click = RunClick(search, freeCells, courses, shownValue, rank);
+        slowest = std::max(slowest, timer.nsecsElapsed());
+        std::printf("%s\n", qPrintable(ClickLine(rank, click.value, click.found, click.result)));
+        shownValue = click.value;
+        if (rank > 1 && click.found < rank)
+            break;
+    }
+    std::fprintf(stderr, "kalustra-search: slowest click %.3f ms\n", double(slowest) / 1e6);
+    return 0;
+}
