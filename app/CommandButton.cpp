@@ -43,5 +43,5 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.setFont(CaptionFont());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(CaptionArea(), CaptionFlags, caption);
+    PaintCaption(painter, CaptionArea(), caption);
 }

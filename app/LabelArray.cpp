@@ -1,10 +1,21 @@
 #include "app/LabelArray.h"
 
+#include "app/CaptionFit.h"
 #include "general/StdError.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextOption>
+
+namespace {
+
+// A course name too long for a line of its cell breaks inside the word.
+CaptionLayout CellCaption(const QLabel& label)
+{
+    return {QTextOption::WrapAtWordBoundaryOrAnywhere, label.alignment()};
+}
+
+} // namespace
 
 ArrayLabel::ArrayLabel(QWidget* parent) : QLabel(parent)
 {
@@ -18,14 +29,18 @@ void ArrayLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT Clicked();
 }
 
+QFont ArrayLabel::CaptionFont() const
+{
+    return FontFittingArea(font(), text(), contentsRect().size(), CellCaption(*this));
+}
+
 void ArrayLabel::paintEvent(QPaintEvent*)
 {
-    // QLabel wraps at word boundaries only and would cut a long name off.
+    // QLabel breaks lines at word boundaries only and cuts a long name off.
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    QTextOption option(alignment());
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.drawText(QRectF(contentsRect()), text(), option);
+    painter.setFont(CaptionFont());
+    PaintCaption(painter, contentsRect(), text(), CellCaption(*this));
 }
 
 namespace {

@@ -6,12 +6,16 @@
 #include <vector>
 
 // One element of a label array: a label that reports clicks and wraps its
-// caption at word boundaries, or anywhere in a word too long for a line.
+// caption at word boundaries, or anywhere in a word too long for a line. A
+// caption too long for the label at its font is painted smaller.
 class ArrayLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit ArrayLabel(QWidget* parent = nullptr);
+
+    // The font the caption is painted in.
+    QFont CaptionFont() const;
 
 Q_SIGNALS:
     void Clicked();

@@ -209,6 +209,21 @@ TEST_F(LayoutTest, EveryCaptionFitsItsControl)
     EXPECT_LT(f.Label4->mapTo(f.Frame2, textBounds.bottomLeft()).y(), f.Command5->y());
 }
 
+TEST_F(LayoutTest, GridCellsWrapLongCourseNames)
+{
+    ArrayLabel& cell = *form->Label2[7];
+    const double designed = cell.font().pointSizeF();
+    // A word too long for a line breaks inside, at the designed size.
+    cell.setText(u"Softwaretechnikpraktikum"_s);
+    EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), designed);
+    // Too many lines for the cell: a smaller size, and all of it in view.
+    cell.setText(u"Lineare Algebra für Informatiker"_s);
+    const QFont smaller = cell.CaptionFont();
+    EXPECT_LT(smaller.pointSizeF(), designed);
+    EXPECT_TRUE(CaptionFits(smaller, cell.text(), cell.contentsRect().size(),
+                            {QTextOption::WrapAtWordBoundaryOrAnywhere}));
+}
+
 TEST_F(LayoutTest, TabOrderFollowsTheLayout)
 {
     ShowActive();
