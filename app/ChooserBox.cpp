@@ -1,6 +1,7 @@
 #include "app/ChooserBox.h"
 
 #include "app/KeyCode.h"
+#include "general/StdError.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,6 +29,7 @@ QString ChooserBox::List(int position) const
 
 void ChooserBox::SetList(int position, const QString& text)
 {
+    CheckPosition(position);
     KeepingEditText([&] { setItemText(position, text); });
 }
 
@@ -38,8 +40,7 @@ void ChooserBox::AddItem(const QString& text)
 
 void ChooserBox::RemoveItem(int position)
 {
-    if (position < 0 || position >= count())
-        return;
+    CheckPosition(position);
     KeepingEditText([&] { removeItem(position); });
     if (listIndex_ == position)
         listIndex_ = -1;
@@ -49,7 +50,9 @@ void ChooserBox::RemoveItem(int position)
 
 void ChooserBox::SetListIndex(int position)
 {
-    listIndex_ = position >= 0 && position < count() ? position : -1;
+    if (position != -1)
+        CheckPosition(position);
+    listIndex_ = position;
     {
         const QSignalBlocker blocker(this);
         setCurrentIndex(listIndex_);
@@ -76,6 +79,12 @@ void ChooserBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+void ChooserBox::CheckPosition(int position) const
+{
+    if (position < 0 || position >= count())
+        STD::Raise(STD::InvalidArgument);
 }
 
 void ChooserBox::KeepingEditText(const std::function<void()>& changeItems)

@@ -25,6 +25,8 @@ public:
     int ListCount() const override { return count(); }
     // The empty text outside 0 .. ListCount() - 1.
     QString List(int position) const override;
+    // A position outside 0 .. ListCount() - 1 raises error 5 here, and in
+    // SetListIndex() too, where -1 selects no item.
     void SetList(int position, const QString& text);
     void AddItem(const QString& text);
     void RemoveItem(int position);
@@ -43,6 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void CheckPosition(int position) const;
     void KeepingEditText(const std::function<void()>& changeItems);
     void PickedFromList(int position);
 

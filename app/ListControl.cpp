@@ -1,6 +1,7 @@
 #include "app/ListControl.h"
 
 #include "app/KeyCode.h"
+#include "general/StdError.h"
 
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -34,6 +35,8 @@ QString ListControl::List(int position) const
 
 void ListControl::SetListIndex(int position)
 {
+    if (position < -1 || position >= count())
+        STD::Raise(STD::InvalidArgument);
     {
         const QScopedValueRollback guard(settingIndex_, true);
         setCurrentRow(position, selection_ == Selection::Single

@@ -30,6 +30,7 @@ public:
     QString List(int position) const override;
 
     int ListIndex() const { return currentRow(); }
+    // -1 selects no item; a position beyond the items raises error 5.
     void SetListIndex(int position);
 
     bool Selected(int position) const;

@@ -2,6 +2,7 @@
 
 #include "app/KeyCode.h"
 #include "general/ListItemSearch.h"
+#include "general/StdError.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -159,6 +160,18 @@ TEST_F(ChooserTest, ChangingItemsLeavesTheEditTextAlone)
     EXPECT_EQ(chooser->ListIndex(), 0);
     EXPECT_EQ(chooser->Text(), u"Analysis");
     EXPECT_EQ(chooser->List(5), QString());
+    const auto raisesInvalidArgument = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const STD::Error& error) {
+            return error.Number() == STD::InvalidArgument;
+        }
+        return false;
+    };
+    EXPECT_TRUE(raisesInvalidArgument([&] { chooser->SetListIndex(2); }));
+    EXPECT_TRUE(raisesInvalidArgument([&] { chooser->RemoveItem(-1); }));
+    EXPECT_TRUE(raisesInvalidArgument([&] { chooser->SetList(2, u"X"_s); }));
+    EXPECT_EQ(chooser->ListIndex(), 0);
 }
 
 TEST_F(ChooserTest, ItemSearchReachesTheItems)

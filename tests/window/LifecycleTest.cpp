@@ -264,4 +264,13 @@ TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_TRUE(form->Frame2->isHidden());
 }
 
+TEST_F(LifecycleTest, AMemberHandlerReceivesTheEventsArguments)
+{
+    LoadForm(ListLine("b", 1) + ListLine("a", 2));
+    form->On(form->Text3, &QLineEdit::textChanged, &Form1::SortCourses);
+    form->Text3->SetText(u"alphabet"_s);
+    EXPECT_EQ(form->Combo1->List(0), u"a");
+    EXPECT_EQ(form->Courses[0].Caption, u"a");
+}
+
 } // namespace
