@@ -1,8 +1,4 @@
-#include "app/ControlColors.h"
 #include "app/PackedColor.h"
-
-#include <QLabel>
-#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -25,25 +21,6 @@ TEST(PackedColorTest, RedIsTheLowByte)
     }
     // Bits above blue carry no colour.
     EXPECT_EQ(ColorFromPacked(qint32(0xFF0000FFu)), QColor(255, 0, 0));
-}
-
-TEST(ControlColorsTest, EachControlShowsItsColours)
-{
-    QLabel label;
-    SetBackColor(label, 0x00FF80);
-    SetForeColor(label, 0xFF0000);
-    EXPECT_TRUE(label.autoFillBackground());
-    EXPECT_EQ(label.palette().color(QPalette::Window), QColor(0x80, 0xFF, 0));
-    EXPECT_EQ(BackColor(label), 0x00FF80);
-    EXPECT_EQ(ForeColor(label), 0xFF0000);
-
-    QPlainTextEdit text;
-    SetBackColor(text, 0x0000FF);
-    SetForeColor(text, 0xFFFF00);
-    EXPECT_EQ(text.palette().color(QPalette::Base), QColor(255, 0, 0));
-    EXPECT_EQ(text.palette().color(QPalette::Text), QColor(0, 255, 255));
-    EXPECT_EQ(BackColor(text), 0x0000FF);
-    EXPECT_EQ(ForeColor(text), 0xFFFF00);
 }
 
 } // namespace

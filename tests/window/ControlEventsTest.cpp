@@ -58,25 +58,14 @@ protected:
     QSignalSpy keys{chooser, &ChooserBox::KeyDown};
 };
 
-TEST_F(ChooserTest, AddingItemsSelectsNothingAndKeepsTheText)
-{
-    EXPECT_EQ(chooser->ListIndex(), -1);
-    EXPECT_EQ(chooser->Text(), QString());
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST_F(ChooserTest, TypedTextIsNotCompleted)
-{
-    Type(u"ana"_s);
-    EXPECT_EQ(chooser->Text(), u"ana");
-    Type(u"Stat"_s);
-    EXPECT_EQ(chooser->Text(), u"Stat");
-}
-
-TEST_F(ChooserTest, TypingLeavesNoItemSelected)
+// Qt would complete "ana" to "analysis"; the typed text must also select no
+// item, even when it equals one.
+TEST_F(ChooserTest, TypedTextStaysAsTypedAndSelectsNothing)
 {
     chooser->SetListIndex(1);
-    ASSERT_EQ(chooser->ListIndex(), 1);
+    Type(u"ana"_s);
+    EXPECT_EQ(chooser->Text(), u"ana");
+    EXPECT_EQ(chooser->ListIndex(), -1);
     Type(u"Algebra"_s);
     EXPECT_EQ(chooser->ListIndex(), -1);
     EXPECT_EQ(clicks.count(), 1);
@@ -122,28 +111,25 @@ TEST_F(ChooserTest, LeavingTheChooserSelectsNothing)
     EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(ChooserTest, SettingTheSelectedPositionClicksAtOnce)
+TEST_F(ChooserTest, SelectingAnItemClicksAtOnce)
 {
     QStringList seenInClick;
     QObject::connect(chooser, &ChooserBox::Click, [&] { seenInClick << chooser->Text(); });
     chooser->SetListIndex(2);
-    EXPECT_EQ(seenInClick, QStringList{u"Statistik"_s});
     chooser->SetListIndex(2);
-    EXPECT_EQ(clicks.count(), 2);
-    EXPECT_EQ(chooser->ListIndex(), 2);
-}
-
-TEST_F(ChooserTest, PickingAnItemFromTheListClicks)
-{
+    EXPECT_EQ(seenInClick, (QStringList{u"Statistik"_s, u"Statistik"_s}));
+    // The user picking an item from the list.
     Type(u"xyz"_s);
     Q_EMIT chooser->activated(1);
     EXPECT_EQ(chooser->ListIndex(), 1);
-    EXPECT_EQ(chooser->Text(), u"Algebra");
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(seenInClick.last(), u"Algebra");
 }
 
 TEST_F(ChooserTest, ChangingItemsLeavesTheEditTextAlone)
 {
+    // Adding the first items to an empty chooser selected none of them.
+    EXPECT_EQ(chooser->Text(), QString());
+    EXPECT_EQ(chooser->ListIndex(), -1);
     chooser->SetListIndex(0);
     chooser->SetList(0, u"Algebra"_s);
     chooser->SetList(1, u"Analysis"_s);
@@ -260,47 +246,26 @@ TEST(InfoFieldTest, ChangeOnlyWhenTheTextChanges)
     EXPECT_EQ(field.Text(), u"!Raum 1\r\nProf. X");
 }
 
-TEST(CheckBoxTest, ClickRunsWhenTheStateChanges)
-{
-    Form1 form;
-    QSignalSpy toggles(form.Check1, &QCheckBox::toggled);
-    form.Check1->setChecked(true);
-    form.Check1->setChecked(true);
-    EXPECT_EQ(toggles.count(), 1);
-    QTest::mouseClick(form.Check1, Qt::LeftButton);
-    EXPECT_EQ(toggles.count(), 2);
-    EXPECT_FALSE(form.Check1->isChecked());
-}
-
-TEST(ListControlTest, SelectingAPositionClicksAtOnce)
+TEST(ListControlTest, ASingleSelectionClicksAtOnceAndCannotBeCleared)
 {
     ListControl days(ListControl::Selection::Single);
     for (const QString& day : {u"Montag"_s, u"Dienstag"_s, u"Mittwoch"_s})
         days.AddItem(day);
+    days.resize(100, 100);
     QSignalSpy clicks(&days, &ListControl::Click);
     days.SetListIndex(1);
-    EXPECT_EQ(clicks.count(), 1);
     days.SetListIndex(1);
     EXPECT_EQ(clicks.count(), 2);
-    EXPECT_TRUE(days.Selected(1));
-
     QTest::keyClick(&days, Qt::Key_Down);
     EXPECT_EQ(days.ListIndex(), 2);
     EXPECT_EQ(clicks.count(), 3);
-}
 
-TEST(ListControlTest, ASingleSelectionCannotBeCleared)
-{
-    ListControl days(ListControl::Selection::Single);
-    days.AddItem(u"Montag"_s);
-    days.AddItem(u"Dienstag"_s);
-    days.resize(100, 100);
-    days.SetListIndex(0);
-    const QPoint onMonday = days.visualItemRect(days.item(0)).center();
-    QTest::mouseClick(days.viewport(), Qt::LeftButton, Qt::ControlModifier, onMonday);
+    // Qt lets Ctrl+click, and a click beside the items, clear the selection.
+    const QPoint onSelected = days.visualItemRect(days.item(2)).center();
+    QTest::mouseClick(days.viewport(), Qt::LeftButton, Qt::ControlModifier, onSelected);
     QTest::mouseClick(days.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 90));
-    EXPECT_TRUE(days.Selected(0));
-    EXPECT_EQ(days.ListIndex(), 0);
+    EXPECT_TRUE(days.Selected(2));
+    EXPECT_EQ(days.ListIndex(), 2);
 }
 
 TEST(ListControlTest, EnterReachesKeyDown)
@@ -329,15 +294,11 @@ TEST(KeyCodeTest, KeysAreNumberedAsTheHandlersExpect)
         qint16 code;
         qint16 shift;
     } keys[] = {
-        {Qt::Key_Return, Qt::NoModifier, 13, 0},
         {Qt::Key_Enter, Qt::KeypadModifier, 13, 0},
         {Qt::Key_A, Qt::ShiftModifier, 65, 1},
-        {Qt::Key_5, Qt::NoModifier, 53, 0},
         {Qt::Key_5, Qt::KeypadModifier, 101, 0},
         {Qt::Key_Escape, Qt::ControlModifier | Qt::AltModifier, 27, 6},
-        {Qt::Key_Down, Qt::NoModifier, 40, 0},
         {Qt::Key_F2, Qt::NoModifier, 113, 0},
-        {Qt::Key_Space, Qt::NoModifier, 32, 0},
         {Qt::Key_Eacute, Qt::NoModifier, 0, 0},
     };
     for (const auto& k : keys) {

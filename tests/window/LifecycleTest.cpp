@@ -17,26 +17,24 @@ const QByteArray ThreeCourses = "Zebra,0,3,255,10000000000000000000,Raum 1#13Pro
                                 "apfel,1,-1,65280,01000000000000000000,\r\n"
                                 "Birne,0,7,16711680,00100000000000000000,Pool\r\n";
 
-TEST_F(LifecycleTest, WithoutListFileTheWindowStartsEmptyAndLeavesAnEmptyFile)
+TEST_F(LifecycleTest, WithoutCoursesTheWindowStartsEmpty)
 {
-    MakeForm().Form_Load();
-    EXPECT_TRUE(QFileInfo(ListFile()).isFile());
-    EXPECT_EQ(form->Combo1->ListCount(), 0);
-    EXPECT_EQ(form->Combo1->ListIndex(), -1);
-    EXPECT_EQ(form->Courses.Count(), 0);
-    EXPECT_EQ(form->List1->ListIndex(), 0);
-    qint16 cancel = 0;
-    form->Form_Unload(cancel);
-    EXPECT_EQ(cancel, 0);
-    EXPECT_EQ(ReadList(), QByteArray());
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(LifecycleTest, AnEmptyFileHoldsNoCourse)
-{
-    LoadForm({});
-    EXPECT_EQ(form->Combo1->ListCount(), 0);
-    EXPECT_EQ(form->Combo1->Text(), QString());
+    for (const bool fileExists : {false, true}) {
+        QFile::remove(ListFile());
+        if (fileExists)
+            WriteList({});
+        MakeForm().Form_Load();
+        // A missing file is made, empty.
+        EXPECT_TRUE(QFileInfo(ListFile()).isFile());
+        EXPECT_EQ(form->Combo1->ListCount(), 0);
+        EXPECT_EQ(form->Combo1->ListIndex(), -1);
+        EXPECT_EQ(form->Combo1->Text(), QString());
+        EXPECT_EQ(form->Courses.Count(), 0);
+        qint16 cancel = 0;
+        form->Form_Unload(cancel);
+        EXPECT_EQ(cancel, 0);
+        EXPECT_EQ(ReadList(), QByteArray());
+    }
     EXPECT_TRUE(messages.empty());
 }
 
@@ -129,15 +127,12 @@ protected:
     }
 };
 
-TEST_F(UnreadableListTest, TheUserIsToldAndTheWindowStartsEmpty)
+TEST_F(UnreadableListTest, ItIsNotWrittenOverWithoutTheUsersYes)
 {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gelesen werden"));
     EXPECT_EQ(form->Combo1->ListCount(), 0);
-}
 
-TEST_F(UnreadableListTest, ItIsNotWrittenOverWithoutTheUsersYes)
-{
     answers = {MessageAnswer::No};
     qint16 cancel = 0;
     form->Form_Unload(cancel);
@@ -183,16 +178,6 @@ protected:
     }
 };
 
-TEST_F(FailedSaveTest, TheUserCanKeepTheWindowOpen)
-{
-    answers = {MessageAnswer::Cancel};
-    EXPECT_NE(Unload(), 0);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
-    EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gespeichert werden"));
-    EXPECT_TRUE(QFileInfo(ListFile()).isDir());
-}
-
 TEST_F(FailedSaveTest, TheUserCanCloseWithoutSaving)
 {
     answers = {MessageAnswer::Discard};
@@ -213,12 +198,16 @@ TEST_F(FailedSaveTest, TheUserCanTryAgain)
     EXPECT_EQ(ReadList(), ThreeCourses);
 }
 
-TEST_F(FailedSaveTest, KeepingTheWindowOpenCancelsTheClose)
+TEST_F(FailedSaveTest, TheUserCanKeepTheWindowOpen)
 {
     form->show();
     answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
+    EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gespeichert werden"));
+    EXPECT_TRUE(QFileInfo(ListFile()).isDir());
 }
 
 TEST_F(LifecycleTest, CharactersWrittenAsQuestionMarksAreTold)
