@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-// A push button whose caption wraps at word boundaries, as on the designed
-// platform, and takes a smaller font only where the wrapped caption would
-// not fit the button otherwise. LostFocus() is emitted when the focus moves
+// A push button whose caption wraps at word boundaries, as a classic desktop
+// button's does, and takes a smaller font only where the wrapped caption
+// would not fit the button otherwise. LostFocus() is emitted when the focus moves
 // from it to another control of the same window; the window losing
 // activation, or a message box taking over, does not count.
 class CommandButton : public QPushButton

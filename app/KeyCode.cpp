@@ -30,7 +30,7 @@ qint16 KeyCodeOf(const QKeyEvent& event)
     const bool onKeypad = event.modifiers().testFlag(Qt::KeypadModifier);
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return qint16(onKeypad ? NumpadZero + (key - Qt::Key_0) : key);
-    // Qt numbers letters by their capitals, as the platform does.
+    // Qt numbers letters by their capitals, as the classic key codes do.
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return qint16(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12)

@@ -4,9 +4,9 @@
 
 class QKeyEvent;
 
-// Key-down handlers take the key as the designed platform numbers it
-// (Enter is 13, the letters are their capitals' codes, 0 for keys it has no
-// number for) and the shift state as a sum: Shift 1, Ctrl 2, Alt 4.
+// Key-down handlers take the classic desktop key code of a key (Enter is
+// 13, a letter its capital's code, 0 for a key without a code) and the shift
+// state as a sum: Shift 1, Ctrl 2, Alt 4.
 constexpr qint16 EnterKeyCode = 13;
 
 qint16 KeyCodeOf(const QKeyEvent& event);
