@@ -1,0 +1,53 @@
+#pragma once
+
+#include "general/ListItemSearch.h"
+
+#include <QComboBox>
+
+#include <functional>
+
+// An editable combo box that behaves as the course chooser's handlers expect:
+// - ListIndex() is the selected item, -1 when none; typing into the edit text
+//   makes it -1, and only SetListIndex() or picking from the list sets it.
+// - SetListIndex() emits Click() at once, every time; picking an item from
+//   the list emits it too.
+// - Every key pressed in the edit text is reported by KeyDown() first. Enter
+//   goes nowhere else: Qt would add the typed text as an item, or pick an
+//   item that matches it.
+// - No completion: the typed text stays as typed.
+// - Changing, adding or removing items leaves the edit text as it was.
+class ChooserBox : public QComboBox, public STD::ItemList
+{
+    Q_OBJECT
+public:
+    explicit ChooserBox(QWidget* parent = nullptr);
+
+    int ListCount() const override { return count(); }
+    // The empty text outside 0 .. ListCount() - 1.
+    QString List(int position) const override;
+    // A position outside 0 .. ListCount() - 1 raises error 5 here, and in
+    // SetListIndex() too, where -1 selects no item.
+    void SetList(int position, const QString& text);
+    void AddItem(const QString& text);
+    void RemoveItem(int position);
+
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int position);
+
+    QString Text() const;
+    void SetText(const QString& text);
+
+Q_SIGNALS:
+    void Click();
+    void KeyDown(qint16 keyCode, qint16 shift);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CheckPosition(int position) const;
+    void KeepingEditText(const std::function<void()>& changeItems);
+    void PickedFromList(int position);
+
+    int listIndex_ = -1;
+};

@@ -1,0 +1,47 @@
+#include "app/CommandButton.h"
+
+#include "app/CaptionFit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{}
+
+QRect CommandButton::CaptionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+QFont CommandButton::CaptionFont() const
+{
+    return FontFittingArea(font(), text(), CaptionArea().size());
+}
+
+void CommandButton::focusOutEvent(QFocusEvent* event)
+{
+    QPushButton::focusOutEvent(event);
+    // By the time the button hears of it, the focus has arrived elsewhere.
+    const QWidget* next = QApplication::focusWidget();
+    if (next && next != this && next->window() == window())
+        Q_EMIT LostFocus();
+}
+
+void CommandButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    painter.setFont(CaptionFont());
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    PaintCaption(painter, CaptionArea(), caption);
+}

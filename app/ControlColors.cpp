@@ -1,0 +1,60 @@
+#include "app/ControlColors.h"
+
+#include "app/PackedColor.h"
+
+#include <QAbstractScrollArea>
+#include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
+
+namespace {
+
+bool PaintsOnBase(const QWidget& control)
+{
+    return qobject_cast<const QAbstractScrollArea*>(&control) ||
+           qobject_cast<const QLineEdit*>(&control);
+}
+
+QPalette::ColorRole BackRole(const QWidget& control)
+{
+    return PaintsOnBase(control) ? QPalette::Base : QPalette::Window;
+}
+
+QPalette::ColorRole ForeRole(const QWidget& control)
+{
+    return PaintsOnBase(control) ? QPalette::Text : QPalette::WindowText;
+}
+
+void SetRoleColor(QWidget& control, QPalette::ColorRole role, qint32 packed)
+{
+    QPalette palette = control.palette();
+    // Every colour group alike: the colour must not change when the window
+    // loses activation.
+    palette.setColor(role, ColorFromPacked(packed));
+    control.setPalette(palette);
+}
+
+} // namespace
+
+void SetBackColor(QWidget& control, qint32 packed)
+{
+    // A label paints no background of its own unless told to.
+    if (!PaintsOnBase(control))
+        control.setAutoFillBackground(true);
+    SetRoleColor(control, BackRole(control), packed);
+}
+
+qint32 BackColor(const QWidget& control)
+{
+    return PackedFromColor(control.palette().color(BackRole(control)));
+}
+
+void SetForeColor(QWidget& control, qint32 packed)
+{
+    SetRoleColor(control, ForeRole(control), packed);
+}
+
+qint32 ForeColor(const QWidget& control)
+{
+    return PackedFromColor(control.palette().color(ForeRole(control)));
+}

@@ -1,0 +1,85 @@
+#include "app/Form1.h"
+
+#include "app/ListFileMessages.h"
+#include "general/StdError.h"
+
+#include <QCloseEvent>
+
+#include <exception>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+Form1::Form1(const QString& listFileName)
+    : Label2(*this), listFileName_(listFileName),
+      showMessage_([this](const Message& message) { return ShowMessageBox(this, message); })
+{
+    BuildControls();
+    ConnectEvents();
+}
+
+Form1::~Form1()
+{
+    // The controls go first, while the state their handlers use still exists.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+QString Form1::DefaultListFileName()
+{
+    return u"liste.txt"_s;
+}
+
+void Form1::SetMessageFunction(MessageFunction showMessage)
+{
+    showMessage_ = std::move(showMessage);
+}
+
+MessageAnswer Form1::MsgBox(const Message& message)
+{
+    return showMessage_(message);
+}
+
+void Form1::RunHandler(const std::function<void()>& handler)
+{
+    int number = 0;
+    QString text;
+    try {
+        handler();
+        return;
+    } catch (const STD::Error& error) {
+        number = error.Number();
+        text = error.Text();
+    } catch (const std::exception& error) {
+        text = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        text = u"Unbekannter Fehler"_s;
+    }
+    try {
+        MsgBox({.text = HandlerErrorText(number, text),
+                .title = windowTitle(),
+                .buttons = MessageButtons::Ok,
+                .icon = MessageIcon::Critical});
+    } catch (...) {
+        // Nothing is left to tell the user with; the program goes on.
+    }
+}
+
+void Form1::setVisible(bool visible)
+{
+    if (visible && !loaded_)
+        RunHandler([this] { Form_Load(); });
+    QWidget::setVisible(visible);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    qint16 cancel = 0;
+    if (loaded_ && !unloaded_)
+        RunHandler([this, &cancel] { Form_Unload(cancel); });
+    if (cancel != 0) {
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    event->accept();
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "app/ChooserBox.h"
+#include "app/CommandButton.h"
+#include "app/InfoField.h"
+#include "app/LabelArray.h"
+#include "app/ListControl.h"
+#include "app/Message.h"
+#include "app/TextField.h"
+#include "model/CourseCollection.h"
+#include "model/CourseListFile.h"
+
+#include <QWidget>
+
+#include <array>
+#include <concepts>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+
+// The program's one window: it owns every control and the course collection.
+//
+// Member functions named Control_Event are the handlers of the controls'
+// events. They are plain functions, called by the event wiring and by tests
+// alike, and they may call each other. A control whose content or selection
+// a handler sets runs its own handler at once, nested inside: the control
+// classes emit their events synchronously, and Form1Events.cpp connects each
+// of them to its handler with On(). Each group of handlers is defined in the
+// folder of its subsystem.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr qint32 EmptyCellColor = 0xD0D0D0;
+
+    // listFileName: the course list, read at start and written at the end.
+    explicit Form1(const QString& listFileName = DefaultListFileName());
+    ~Form1() override;
+
+    static QString DefaultListFileName();
+
+    // Every question and notice to the user goes through this one function.
+    void SetMessageFunction(MessageFunction showMessage);
+    MessageAnswer MsgBox(const Message& message);
+
+    // Runs an event's handler. An error that escapes it is shown to the
+    // user with its number and text, and the program goes on.
+    void RunHandler(const std::function<void()>& handler);
+
+    // Connects a control's event to a handler, which runs guarded by
+    // RunHandler at once whenever the control emits the event. A member
+    // handler receives the event's arguments (key code, element index...).
+    template <typename Sender, typename Signal, typename... Arguments>
+    void On(Sender* sender, Signal event, void (Form1::*handler)(Arguments...));
+    template <typename Sender, typename Signal, std::invocable Handler>
+    void On(Sender* sender, Signal event, Handler handler);
+
+    // Start-up and shut-down (app/Form1Lifecycle.cpp). Form_Load runs once,
+    // before the window is first shown; Form_Unload when the user closes it.
+    // Setting Cancel keeps the window open.
+    void Form_Load();
+    void Form_Unload(qint16& Cancel);
+
+    // Course chooser (lookup/).
+    void Combo1_Click();
+
+    // Sorting (app/Form1Sorting.cpp).
+    void SortCourses(const QString& key);
+    void Command3_Click();
+    void Command4_Click();
+
+    // Info panel (app/Form1InfoPanel.cpp).
+    void Command5_Click();
+    void Command6_Click();
+    // The about text, one line with "#13" for each line break.
+    static QString AboutText();
+
+    // The controls, by the names the handlers know them by. Qt owns them.
+    // Frame1 holds the course chooser and the editor.
+    QGroupBox* Frame1 = nullptr;
+    ChooserBox* Combo1 = nullptr;
+    ListControl* List1 = nullptr;
+    ListControl* List2 = nullptr;
+    CommandButton* Command1 = nullptr;
+    QLabel* Label1 = nullptr;
+    TextField* Text2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label3 = nullptr;
+    std::array<TextField*, 3> Text4{};
+    InfoField* Text1 = nullptr;
+    // The search and the week grid below it.
+    CommandButton* Command2 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    TextField* Text3 = nullptr;
+    LabelArray Label2;
+    // Sorting.
+    CommandButton* Command3 = nullptr;
+    CommandButton* Command4 = nullptr;
+    // The info panel Frame2, and Command6 that it covers.
+    CommandButton* Command6 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label4 = nullptr;
+    CommandButton* Command5 = nullptr;
+
+    // The courses; item p of Combo1 is always the name of course p.
+    CourseCollection Courses;
+
+protected:
+    void setVisible(bool visible) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // app/Form1Layout.cpp
+    void BuildControls();
+    void BuildCourseFrame();
+    void BuildSearchControls();
+    void BuildSortButtons();
+    void BuildInfoPanel();
+    void SetTabOrder();
+    // app/Form1Events.cpp
+    void ConnectEvents();
+    // app/Form1Lifecycle.cpp
+    void ReadListFile();
+    void BuildWeekGrid();
+    void TellAboutListFile();
+    void SaveListFile(qint16& Cancel);
+    bool MayOverwriteListFile();
+
+    QString listFileName_;
+    MessageFunction showMessage_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    // The list file existed but could not be read: it is written over only
+    // when the user agrees.
+    bool listFileUnreadable_ = false;
+    QString listFileError_;
+    std::vector<LineNotice> listFileNotices_;
+};
+
+template <typename Sender, typename Signal, typename... Arguments>
+void Form1::On(Sender* sender, Signal event, void (Form1::*handler)(Arguments...))
+{
+    connect(sender, event, this, [this, handler](Arguments... arguments) {
+        RunHandler([&] { (this->*handler)(arguments...); });
+    });
+}
+
+template <typename Sender, typename Signal, std::invocable Handler>
+void Form1::On(Sender* sender, Signal event, Handler handler)
+{
+    connect(sender, event, this, [this, handler] { RunHandler(handler); });
+}

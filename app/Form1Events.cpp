@@ -1,0 +1,14 @@
+#include "app/Form1.h"
+
+// Every control event of the window and the handler it runs. A handler that
+// lands later is connected here, in the same way.
+void Form1::ConnectEvents()
+{
+    On(Combo1, &ChooserBox::Click, &Form1::Combo1_Click);
+
+    On(Command3, &QPushButton::clicked, &Form1::Command3_Click);
+    On(Command4, &QPushButton::clicked, &Form1::Command4_Click);
+
+    On(Command5, &QPushButton::clicked, &Form1::Command5_Click);
+    On(Command6, &QPushButton::clicked, &Form1::Command6_Click);
+}

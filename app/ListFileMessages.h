@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/CourseListFile.h"
+
+#include <QString>
+
+#include <vector>
+
+// What the user is told about the course list file, in German. fileName is
+// shown as the full path, so the user can find the file.
+
+// Which lines had to be repaired or left out, and why; a long list ends
+// with how many more there are.
+QString RepairNoticeText(const QString& fileName, const std::vector<LineNotice>& notices);
+QString UnreadableListText(const QString& fileName, const QString& reason);
+QString OverwriteUnreadableQuestion(const QString& fileName, int courseCount);
+QString SaveFailedText(const QString& fileName, const QString& reason);
+QString ReplacedCharactersText(const QString& fileName, qsizetype count);
+
+// An error that reached the window's event handling; number 0: none known.
+QString HandlerErrorText(int number, const QString& text);
+
+// How many notices RepairNoticeText lists one by one.
+constexpr int ListedNotices = 12;
