@@ -45,7 +45,7 @@ CourseCollection SortedCourses(CourseKind kind, int count, unsigned seed)
 }
 
 template <typename Search>
-Answer RunClick(Search& search, FreeCells& freeCells, int count, const Click& click)
+Answer RunClick(Search& search, FreeCellTable& freeCells, int count, const Click& click)
 {
     freeCells.MarkAllFree();
     Distribution working(count, 0);
@@ -59,7 +59,7 @@ Answer RunClick(Search& search, FreeCells& freeCells, int count, const Click& cl
 // The fresh search's value, which every continuation starts from.
 qint32 FreshValue(const CourseCollection& courses)
 {
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     DistributionSearch search(courses, freeCells);
     return RunClick(search, freeCells, courses.Count(), {}).bestValue;
 }
@@ -79,7 +79,7 @@ double ReferenceMilliseconds(CourseKind kind, int count, const Click& click)
     if (const auto found = known.find(key); found != known.end())
         return found->second;
     const CourseCollection courses = SortedCourses(kind, count, 7);
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     ReferenceSearch reference(courses, freeCells);
     const auto start = Clock::now();
     reference.SetDeadline(start + ReferenceLimit);
@@ -98,7 +98,7 @@ void SearchClick(benchmark::State& state, qint16 wantedRank)
     const int count = int(state.range(1));
     const CourseCollection courses = SortedCourses(kind, count, 7);
     const Click click{wantedRank == 0 ? 0 : FreshValue(courses), wantedRank};
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     DistributionSearch search(courses, freeCells);
     Answer answer;
     const auto start = Clock::now();
@@ -156,7 +156,7 @@ void Clicks(benchmark::State& state)
         for (int count = 5; count <= 60; count += 5) {
             for (unsigned seed = 1; seed <= 30; ++seed) {
                 const CourseCollection courses = SortedCourses(kind, count, 1000 * count + seed);
-                FreeCells freeCells;
+                FreeCellTable freeCells;
                 DistributionSearch search(courses, freeCells);
                 Click click;
                 for (qint16 rank = 1; rank <= 101; ++rank) {

@@ -131,7 +131,8 @@ private:
 
 } // namespace
 
-DistributionSearch::DistributionSearch(const CourseCollection& courses, const FreeCells& freeCells)
+DistributionSearch::DistributionSearch(const CourseCollection& courses,
+                                       const FreeCellTable& freeCells)
     : courses_(courses), freeCells_(freeCells)
 {}
 

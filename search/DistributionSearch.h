@@ -2,7 +2,7 @@
 
 #include "model/CourseCollection.h"
 #include "search/Distribution.h"
-#include "search/FreeCells.h"
+#include "search/FreeCellTable.h"
 
 // The search for the best distribution of the courses onto the week, over
 // the window's collection and free cells. Each call reads the courses afresh
@@ -11,7 +11,7 @@
 class DistributionSearch
 {
 public:
-    DistributionSearch(const CourseCollection& courses, const FreeCells& freeCells);
+    DistributionSearch(const CourseCollection& courses, const FreeCellTable& freeCells);
 
     // Gives exactly what the depth-first enumeration gives that decides the
     // courses from `index` on in collection order (offered cells ascending,
@@ -31,5 +31,5 @@ public:
 
 private:
     const CourseCollection& courses_;
-    const FreeCells& freeCells_;
+    const FreeCellTable& freeCells_;
 };

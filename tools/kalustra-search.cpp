@@ -67,8 +67,8 @@ struct Click
 
 // As Command2_Click: all cells free and both distributions fresh on every
 // click. With no course there is nothing to place and the value stays 0.
-Click RunClick(DistributionSearch& search, FreeCells& freeCells, const CourseCollection& courses,
-               qint32 shownValue, qint16 rank)
+Click RunClick(DistributionSearch& search, FreeCellTable& freeCells,
+               const CourseCollection& courses, qint32 shownValue, qint16 rank)
 {
     freeCells.MarkAllFree();
     Click click{Distribution(courses.Count(), 0), rank == 1 ? 0 : shownValue, 0};
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
         courses.Append(std::move(course));
     SortCollection(courses, u"priority"_s);
 
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     DistributionSearch search(courses, freeCells);
     QElapsedTimer timer;
     qint64 slowest = 0;

@@ -156,7 +156,7 @@ TEST(DistributionSearch, TakenCellsAreAvoided)
 TEST(DistributionSearch, NothingRecordedLeavesTheResultAlone)
 {
     const CourseCollection courses = Courses({{2, {3}}, {1, {4}}});
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     DistributionSearch search(courses, freeCells);
     Distribution working(2, 0);
     Distribution result{CellAtPosition(9)};
@@ -172,7 +172,7 @@ TEST(DistributionSearch, RefusesCallsOutsideItsContract)
 {
     const CourseCollection courses = Courses({{2, {3}}});
     const CourseCollection none;
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     Distribution one(1, 0);
     Distribution empty;
     qint32 bestValue = 0;
@@ -207,9 +207,9 @@ TEST(OfferedCells, ReadsOnlyOnesOfTheFirstTwenty)
     EXPECT_EQ(PositionsOf(CellAtPosition(20) | CellAtPosition(3)), (std::vector<int>{3, 20}));
 }
 
-TEST(FreeCells, DayAndSlotAreThePositionsOfTheWeek)
+TEST(FreeCellTable, DayAndSlotAreThePositionsOfTheWeek)
 {
-    FreeCells cells;
+    FreeCellTable cells;
     EXPECT_TRUE(cells.AllFree());
     cells.SetFree(1, 2, false); // Dienstag 13-15 Uhr, position 7
     EXPECT_EQ(cells.Mask(), AllCells & ~CellAtPosition(7));

@@ -72,7 +72,7 @@ struct Click
 
 Click Search(const CourseCollection& courses, qint32 bestValue, qint16 wantedRank)
 {
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     Distribution working(courses.Count(), 0);
     Click click{Distribution(courses.Count(), 0), bestValue, 0};
     DistributionSearch(courses, freeCells)

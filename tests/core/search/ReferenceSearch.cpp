@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-ReferenceSearch::ReferenceSearch(const CourseCollection& courses, FreeCells& freeCells)
+ReferenceSearch::ReferenceSearch(const CourseCollection& courses, FreeCellTable& freeCells)
     : courses_(courses), freeCells_(freeCells)
 {
     // Read once, as the characters of Times stand: "1" is offered, anything

@@ -2,7 +2,7 @@
 
 #include "model/CourseCollection.h"
 #include "search/Distribution.h"
-#include "search/FreeCells.h"
+#include "search/FreeCellTable.h"
 
 #include <array>
 #include <chrono>
@@ -21,7 +21,7 @@ public:
         TimedOut() : std::runtime_error("reference search timed out") {}
     };
 
-    ReferenceSearch(const CourseCollection& courses, FreeCells& freeCells);
+    ReferenceSearch(const CourseCollection& courses, FreeCellTable& freeCells);
 
     // From then on a call that runs past the deadline throws TimedOut,
     // leaving the free cells and the working distribution as they were then.
@@ -39,7 +39,7 @@ private:
     void CheckDeadline();
 
     const CourseCollection& courses_;
-    FreeCells& freeCells_;
+    FreeCellTable& freeCells_;
     std::vector<std::array<bool, 20>> offered_;
     std::optional<std::chrono::steady_clock::time_point> deadline_;
     unsigned calls_ = 0;

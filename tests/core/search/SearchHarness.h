@@ -2,7 +2,7 @@
 
 #include "model/CourseCollection.h"
 #include "search/Distribution.h"
-#include "search/FreeCells.h"
+#include "search/FreeCellTable.h"
 
 #include <QString>
 
@@ -38,7 +38,7 @@ struct SearchOutcome
 template <typename Search>
 SearchOutcome RunSearch(const CourseCollection& courses, const SearchCall& call)
 {
-    FreeCells freeCells;
+    FreeCellTable freeCells;
     for (int day = 0; day < DayCount; ++day) {
         for (int slot = 0; slot < SlotCount; ++slot)
             freeCells.SetFree(day, slot, (call.taken & CellOf(day, slot)) == 0);

@@ -5,7 +5,7 @@
 // Which cells of the week are still free in the branch being explored,
 // indexed by day (0 = Montag) and slot (0 = 09-11 Uhr). A new table has
 // every cell free. Day or slot out of range raises error 5.
-class FreeCells
+class FreeCellTable
 {
 public:
     bool IsFree(int day, int slot) const;

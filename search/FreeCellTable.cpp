@@ -1,4 +1,4 @@
-#include "search/FreeCells.h"
+#include "search/FreeCellTable.h"
 
 #include "general/StdError.h"
 
@@ -13,12 +13,12 @@ CellMask CheckedCell(int day, int slot)
 
 } // namespace
 
-bool FreeCells::IsFree(int day, int slot) const
+bool FreeCellTable::IsFree(int day, int slot) const
 {
     return (free_ & CheckedCell(day, slot)) != 0;
 }
 
-void FreeCells::SetFree(int day, int slot, bool free)
+void FreeCellTable::SetFree(int day, int slot, bool free)
 {
     const CellMask cell = CheckedCell(day, slot);
     free_ = free ? free_ | cell : free_ & ~cell;
