@@ -34,6 +34,8 @@ void SetRoleColor(QWidget& control, QPalette::ColorRole role, qint32 packed)
     control.setPalette(palette);
 }
 
+constexpr char SystemBackColorProperty[] = "kalustraSystemBackColor";
+
 } // namespace
 
 void SetBackColor(QWidget& control, qint32 packed)
@@ -42,6 +44,18 @@ void SetBackColor(QWidget& control, qint32 packed)
     if (!PaintsOnBase(control))
         control.setAutoFillBackground(true);
     SetRoleColor(control, BackRole(control), packed);
+    control.setProperty(SystemBackColorProperty, false);
+}
+
+void SetSystemButtonFaceBackColor(QWidget& control)
+{
+    SetBackColor(control, PackedFromColor(control.palette().color(QPalette::Button)));
+    control.setProperty(SystemBackColorProperty, true);
+}
+
+bool HasSystemBackColor(const QWidget& control)
+{
+    return control.property(SystemBackColorProperty).toBool();
 }
 
 qint32 BackColor(const QWidget& control)

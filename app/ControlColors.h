@@ -9,5 +9,10 @@ class QWidget;
 // frames in the window role; these pick the role that the control shows.
 void SetBackColor(QWidget& control, qint32 packed);
 qint32 BackColor(const QWidget& control);
+// The platform's button-face colour as background. Such a background is a
+// system colour, not a colour value: it has no channels of its own, and it
+// stays so until SetBackColor gives the control a colour value.
+void SetSystemButtonFaceBackColor(QWidget& control);
+bool HasSystemBackColor(const QWidget& control);
 void SetForeColor(QWidget& control, qint32 packed);
 qint32 ForeColor(const QWidget& control);

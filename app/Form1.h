@@ -9,6 +9,7 @@
 #include "app/TextField.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
+#include "search/DistributionSearch.h"
 
 #include <QWidget>
 
@@ -72,6 +73,15 @@ public:
     void Command3_Click();
     void Command4_Click();
 
+    // The search button (search/Form1SearchRun.cpp), the week grid
+    // (search/Form1WeekGrid.cpp) and its text colours (search/Form1TextColor.cpp).
+    void Command2_Click();
+    void Command2_LostFocus();
+    void ShowDistribution(const Distribution& distribution, qint32 value);
+    void Label2_Click(qint16 Index);
+    void Check2_Click();
+    void AdjustTextColor(QWidget& control);
+
     // Info panel (app/Form1InfoPanel.cpp).
     void Command5_Click();
     void Command6_Click();
@@ -107,6 +117,10 @@ public:
 
     // The courses; item p of Combo1 is always the name of course p.
     CourseCollection Courses;
+    // The search's cells, all free between two searches, and which
+    // distribution of the best value the search button asks for next.
+    FreeCellTable FreeCells;
+    qint16 SearchRank = 0;
 
 protected:
     void setVisible(bool visible) override;
@@ -128,6 +142,10 @@ private:
     void TellAboutListFile();
     void SaveListFile(qint16& Cancel);
     bool MayOverwriteListFile();
+    // search/
+    qint32 ShownValue() const;
+    void ClearWeekGrid();
+    ArrayLabel& BodyCell(int position);
 
     QString listFileName_;
     MessageFunction showMessage_;
@@ -138,6 +156,7 @@ private:
     bool listFileUnreadable_ = false;
     QString listFileError_;
     std::vector<LineNotice> listFileNotices_;
+    DistributionSearch search_{Courses, FreeCells};
 };
 
 template <typename Sender, typename Signal, typename... Arguments>

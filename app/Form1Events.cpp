@@ -1,10 +1,17 @@
 #include "app/Form1.h"
 
+#include <QCheckBox>
+
 // Every control event of the window and the handler it runs. A handler that
 // lands later is connected here, in the same way.
 void Form1::ConnectEvents()
 {
     On(Combo1, &ChooserBox::Click, &Form1::Combo1_Click);
+
+    On(Command2, &QPushButton::clicked, &Form1::Command2_Click);
+    On(Command2, &CommandButton::LostFocus, &Form1::Command2_LostFocus);
+    On(&Label2, &LabelArray::Click, &Form1::Label2_Click);
+    On(Check2, &QCheckBox::toggled, &Form1::Check2_Click);
 
     On(Command3, &QPushButton::clicked, &Form1::Command3_Click);
     On(Command4, &QPushButton::clicked, &Form1::Command4_Click);

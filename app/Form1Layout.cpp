@@ -131,7 +131,7 @@ void Form1::BuildCourseFrame()
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // With a horizontal scroll bar, lines run on instead of wrapping.
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetBackColor(*Text1, PackedFromColor(Text1->palette().color(QPalette::Button)));
+    SetSystemButtonFaceBackColor(*Text1);
 }
 
 void Form1::BuildSearchControls()

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
 #include "app/Twips.h"
+#include "app/WeekGrid.h"
 #include "app/WeekNames.h"
 #include "general/StdError.h"
 #include "general/TextRoutines.h"
@@ -14,9 +15,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-constexpr int GridColumns = 6;
-constexpr int GridRows = 5;
 
 QString HourText(int row)
 {
@@ -65,7 +63,7 @@ void Form1::BuildWeekGrid()
 {
     for (int column = 0; column < GridColumns; ++column) {
         for (int row = 0; row < GridRows; ++row) {
-            const int index = GridColumns * row + column;
+            const int index = GridElement(row, column);
             if (row + column > 0)
                 Label2.Load(index);
             ArrayLabel& cell = *Label2[index];
@@ -85,7 +83,7 @@ void Form1::BuildWeekGrid()
     for (int column = 1; column < GridColumns; ++column)
         Label2[column]->setText(days[column - 1]);
     for (int row = 1; row < GridRows; ++row)
-        Label2[GridColumns * row]->setText(HourText(row));
+        Label2[GridElement(row, 0)]->setText(HourText(row));
 }
 
 void Form1::TellAboutListFile()

@@ -9,11 +9,9 @@
 
 namespace {
 
-// A course name too long for a line of its cell breaks inside the word.
-CaptionLayout CellCaption(const QLabel& label)
-{
-    return {QTextOption::WrapAtWordBoundaryOrAnywhere, label.alignment()};
-}
+// Words are kept whole when a slightly smaller size is enough for that;
+// beyond it a word too long for a line breaks inside.
+constexpr double WholeWordShrink = 1.25;
 
 } // namespace
 
@@ -29,9 +27,21 @@ void ArrayLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT Clicked();
 }
 
+ArrayLabel::FittedCaption ArrayLabel::FitCaption() const
+{
+    const QSize area = contentsRect().size();
+    const CaptionLayout wholeWords{QTextOption::WordWrap, alignment()};
+    const QFont smaller = FontFittingArea(font(), text(), area, wholeWords);
+    if (CaptionFits(smaller, text(), area, wholeWords) &&
+        smaller.pointSizeF() >= font().pointSizeF() - WholeWordShrink)
+        return {smaller, wholeWords};
+    const CaptionLayout brokenWords{QTextOption::WrapAtWordBoundaryOrAnywhere, alignment()};
+    return {FontFittingArea(font(), text(), area, brokenWords), brokenWords};
+}
+
 QFont ArrayLabel::CaptionFont() const
 {
-    return FontFittingArea(font(), text(), contentsRect().size(), CellCaption(*this));
+    return FitCaption().font;
 }
 
 void ArrayLabel::paintEvent(QPaintEvent*)
@@ -39,8 +49,9 @@ void ArrayLabel::paintEvent(QPaintEvent*)
     // QLabel breaks lines at word boundaries only and cuts a long name off.
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.setFont(CaptionFont());
-    PaintCaption(painter, contentsRect(), text(), CellCaption(*this));
+    const FittedCaption caption = FitCaption();
+    painter.setFont(caption.font);
+    PaintCaption(painter, contentsRect(), text(), caption.layout);
 }
 
 namespace {

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/CaptionFit.h"
+
 #include <QLabel>
 #include <QObject>
 
 #include <vector>
 
 // One element of a label array: a label that reports clicks and wraps its
-// caption at word boundaries, or anywhere in a word too long for a line. A
-// caption too long for the label at its font is painted smaller.
+// caption at word boundaries. A word a little too long for a line is painted
+// a little smaller; a much longer one breaks inside. A caption with too many
+// lines for the label is painted smaller.
 class ArrayLabel : public QLabel
 {
     Q_OBJECT
@@ -23,6 +26,14 @@ Q_SIGNALS:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct FittedCaption
+    {
+        QFont font;
+        CaptionLayout layout;
+    };
+    FittedCaption FitCaption() const;
 };
 
 // A control array of labels: element 0 is made with the window, further

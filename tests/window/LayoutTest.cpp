@@ -151,6 +151,7 @@ TEST_F(LayoutTest, FontsAndColours)
     EXPECT_FALSE(f.Label4->font().bold());
     EXPECT_FALSE(f.Command5->font().bold());
     EXPECT_EQ(BackColor(*f.Text1), PackedFromColor(f.Text1->palette().color(QPalette::Button)));
+    EXPECT_TRUE(HasSystemBackColor(*f.Text1));
     EXPECT_EQ(f.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(f.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
@@ -209,7 +210,15 @@ TEST_F(LayoutTest, GridCellsWrapLongCourseNames)
 {
     ArrayLabel& cell = *form->Label2[7];
     const double designed = cell.font().pointSizeF();
-    // A word too long for a line breaks inside, at the designed size.
+    // A word a little too long for a line stays whole at a slightly smaller
+    // size; a much longer one breaks inside, at the designed size.
+    cell.setText(u"Programmierung"_s);
+    ASSERT_FALSE(CaptionFits(cell.font(), cell.text(), cell.contentsRect().size(),
+                             {QTextOption::WordWrap}));
+    EXPECT_LT(cell.CaptionFont().pointSizeF(), designed);
+    EXPECT_GE(cell.CaptionFont().pointSizeF(), designed - 1.25);
+    EXPECT_TRUE(CaptionFits(cell.CaptionFont(), cell.text(), cell.contentsRect().size(),
+                            {QTextOption::WordWrap}));
     cell.setText(u"Softwaretechnikpraktikum"_s);
     EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), designed);
     // Too many lines for the cell: a smaller size, and all of it in view.

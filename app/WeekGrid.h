@@ -1,0 +1,24 @@
+#pragma once
+
+// The week grid is the label array Label2: row 0 holds the corner and the
+// days, column 0 the hours, and the body cell of row r, column c stands for
+// slot r - 1 of day c - 1.
+inline constexpr int GridColumns = 6;
+inline constexpr int GridRows = 5;
+inline constexpr int CornerElement = 0;
+
+constexpr int GridElement(int row, int column)
+{
+    return GridColumns * row + column;
+}
+
+// The body cell of mask position 1..20.
+constexpr int BodyElement(int position)
+{
+    return GridElement((position - 1) % 4 + 1, (position - 1) / 4 + 1);
+}
+
+constexpr bool IsBodyElement(int index)
+{
+    return index > GridColumns - 1 && index % GridColumns != 0 && index < GridColumns * GridRows;
+}

@@ -1,0 +1,69 @@
+#include "app/Form1.h"
+#include "app/WeekGrid.h"
+#include "general/NumericValue.h"
+
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString FreshSearchCaption = u"Suchen"_s;
+const QString ContinueCaption = u"Weiter suchen"_s;
+
+} // namespace
+
+// The button's caption is the state of the run: "Suchen" starts afresh,
+// "Weiter suchen" asks for the next distribution of the value shown.
+void Form1::Command2_Click()
+{
+    FreeCells.MarkAllFree();
+    Distribution working(Courses.Count());
+    Distribution result(Courses.Count());
+    const QString caption = Command2->text();
+
+    // With no course there is nothing to search: the grid shows value 0.
+    if (Courses.IsEmpty()) {
+        ShowDistribution(result, 0);
+        Command2->setText(FreshSearchCaption);
+        return;
+    }
+
+    if (caption == FreshSearchCaption) {
+        SearchRank = 1;
+        SortCourses(u"priority"_s);
+        qint32 bestValue = 0;
+        qint16 foundCount = 0;
+        search_.FindDistribution(working, result, 0, bestValue, 0, 0, foundCount);
+        ShowDistribution(result, bestValue);
+        Command2->setText(ContinueCaption);
+    } else if (caption == ContinueCaption) {
+        qint32 bestValue = ShownValue();
+        qint16 foundCount = 0;
+        // A run of 32767 distributions has no further rank to ask for.
+        const bool rankLeft = SearchRank < std::numeric_limits<qint16>::max();
+        if (rankLeft) {
+            ++SearchRank;
+            search_.FindDistribution(working, result, 0, bestValue, 0, SearchRank, foundCount);
+            ShowDistribution(result, bestValue);
+        }
+        if (!rankLeft || foundCount < SearchRank) {
+            Command2->setText(FreshSearchCaption);
+            MsgBox({.text = u"Keine weiteren Möglichkeiten gefunden."_s,
+                    .title = u"Terminverteilung suchen"_s,
+                    .buttons = MessageButtons::Ok,
+                    .icon = MessageIcon::None});
+        }
+    }
+}
+
+void Form1::Command2_LostFocus()
+{
+    Command2->setText(FreshSearchCaption);
+}
+
+// The value of the run is the one the corner shows after "Wert: ".
+qint32 Form1::ShownValue() const
+{
+    return STD::RoundToInt32(STD::NumericValue(Label2[CornerElement]->text().mid(5)));
+}
