@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,8 +9,6 @@
 class TempDir
 {
 public:
-    TempDir() { EXPECT_TRUE(dir_.isValid()); }
-
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
     QString Write(const QString& name, const QByteArray& bytes) const
@@ -34,7 +30,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// Lets GoogleTest print QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
@@ -42,12 +37,5 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* out)
 {
-    *out << '"';
-    for (const char c : bytes) {
-        if (c == '\r' || c == '\n' || quint8(c) >= 0x80)
-            *out << "\\x" << std::hex << int(quint8(c)) << std::dec;
-        else
-            *out << c;
-    }
-    *out << '"';
+    *out << '"' << QByteArray(bytes).replace("\r", "\\r").replace("\n", "\\n").toStdString() << '"';
 }
