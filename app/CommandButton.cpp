@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -29,6 +30,16 @@ void CommandButton::focusOutEvent(QFocusEvent* event)
     const QWidget* next = QApplication::focusWidget();
     if (next && next != this && next->window() == window())
         Q_EMIT LostFocus();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    // Qt leaves Enter to buttons inside dialogs.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent*)

@@ -6,7 +6,8 @@
 // button's does, and takes a smaller font only where the wrapped caption
 // would not fit the button otherwise. LostFocus() is emitted when the focus moves
 // from it to another control of the same window; the window losing
-// activation, or a message box taking over, does not count.
+// activation, or a message box taking over, does not count. Enter clicks the
+// button that has the focus, as on any desktop.
 class CommandButton : public QPushButton
 {
     Q_OBJECT
@@ -22,5 +23,6 @@ Q_SIGNALS:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

@@ -53,9 +53,11 @@ void Form1::ReadListFile()
             Courses.Append(std::move(course));
         }
         listFileNotices_ = std::move(content.notices);
-    } catch (const STD::Error& error) {
+    } catch (const std::exception& error) {
+        // Whatever went wrong, the file may hold courses: it is not written
+        // over at the end without the user's yes.
         listFileUnreadable_ = true;
-        listFileError_ = error.Text();
+        listFileError_ = ReasonOf(error);
     }
 }
 
@@ -69,13 +71,9 @@ void Form1::BuildWeekGrid()
             ArrayLabel& cell = *Label2[index];
             cell.move(Pixels(1080 + 1440 * column), cell.y());
             cell.setVisible(true);
-            cell.setText(u"-"_s);
-            SetBackColor(cell, EmptyCellColor);
+            ShowInCell(cell, u"-"_s, EmptyCellColor, true);
             cell.move(cell.x(), Pixels(5400 + 600 * row));
             cell.setAlignment(Qt::AlignCenter);
-            QFont bold = cell.font();
-            bold.setBold(true);
-            cell.setFont(bold);
         }
     }
     const QStringList days = DayNames();

@@ -7,6 +7,7 @@
 #include "ReferenceSearch.h"
 #include "model/CourseOrder.h"
 #include "search/DistributionSearch.h"
+#include "search/SearchClick.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,13 +48,9 @@ CourseCollection SortedCourses(CourseKind kind, int count, unsigned seed)
 template <typename Search>
 Answer RunClick(Search& search, FreeCellTable& freeCells, int count, const Click& click)
 {
-    freeCells.MarkAllFree();
-    Distribution working(count, 0);
-    Distribution result(count, 0);
-    Answer answer{click.bestValue, 0};
-    search.FindDistribution(working, result, 0, answer.bestValue, 0, click.wantedRank,
-                            answer.foundCount);
-    return answer;
+    const SearchClick answer =
+        RunSearchClick(search, freeCells, count, click.bestValue, click.wantedRank);
+    return {answer.bestValue, answer.foundCount};
 }
 
 // The fresh search's value, which every continuation starts from.

@@ -64,10 +64,11 @@ void CreateEmptyFile(const QString& fileName, QIODevice::OpenMode extra = {})
 FileTable::~FileTable()
 {
     // Whoever needs to know whether the bytes reached the disk closes the
-    // file first; here a failure can no longer be told to anyone.
+    // file first; here a failure can no longer be told to anyone. A
+    // replacement that was not closed is incomplete and replaces nothing.
     for (const auto& [number, file] : files_) {
         try {
-            if (file.changed)
+            if (file.changed && !file.replacement)
                 WriteBack(file);
         } catch (const Error&) {
         }
@@ -115,6 +116,7 @@ void FileTable::OpenReplacement(const QString& fileName, int fileNumber)
 
     OpenFile file;
     file.fileName = fileName;
+    file.replacement = true;
     file.changed = true; // even an empty replacement replaces the old content
     files_.emplace(fileNumber, std::move(file));
 }

@@ -32,7 +32,8 @@ public:
     // A missing file is created, except for FileMode::Input (error 53).
     void Open(const QString& fileName, int fileNumber, FileMode mode, int recordLength = 1);
     // An empty random-access file whose content replaces fileName when it is
-    // closed, in one step: until then the old file stays as it was.
+    // closed, in one step: until then the old file stays as it was, and a
+    // replacement never closed replaces nothing.
     void OpenReplacement(const QString& fileName, int fileNumber);
     // Writes back what was changed; raises the reason when that fails.
     void Close(int fileNumber);
@@ -60,6 +61,7 @@ private:
         qint64 position = 1;
         qsizetype replacedCharacters = 0;
         bool changed = false;
+        bool replacement = false;
     };
 
     OpenFile& FileAt(int fileNumber);

@@ -18,12 +18,12 @@ public:
 class StringListItems : public ItemList
 {
 public:
-    explicit StringListItems(const QStringList& items) : items_(items) {}
+    explicit StringListItems(QStringList items) : items_(std::move(items)) {}
     int ListCount() const override { return int(items_.size()); }
     QString List(int position) const override { return items_.value(position); }
 
 private:
-    const QStringList& items_;
+    QStringList items_;
 };
 
 // The position of the first item from startIndex on that matches, or -1.

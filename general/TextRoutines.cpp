@@ -2,6 +2,7 @@
 
 #include "general/StdError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

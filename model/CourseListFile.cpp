@@ -15,20 +15,21 @@ namespace {
 constexpr int ListFileNumber = 1;
 constexpr qsizetype MaskLength = 20;
 
-// A comma would end the name early and a line feed the line; both are
-// written as markers that only a name reads back, as "#13" is in the info.
-// (Most texts hold none of the markers: the checks spare a copy for each.)
+// A comma would end the name early: it is written as "#44", which only a
+// name reads back, as "#13" is in the info. A line feed (pasted into the
+// chooser) would end the line: names are one line, so it is written as a
+// blank. (Most texts hold none of these: the checks spare a copy for each.)
 QString EncodeCaption(QString caption)
 {
     if (caption.contains(u',') || caption.contains(u'\n'))
-        caption.replace(u","_s, u"#44"_s).replace(u"\n"_s, u"#10"_s);
+        caption.replace(u","_s, u"#44"_s).replace(STD::LineBreak(), u" "_s).replace(u'\n', u' ');
     return caption;
 }
 
 QString DecodeCaption(QString caption)
 {
     if (caption.contains(u'#'))
-        caption.replace(u"#44"_s, u","_s).replace(u"#10"_s, u"\n"_s);
+        caption.replace(u"#44"_s, u","_s);
     return caption;
 }
 
@@ -66,6 +67,17 @@ Member ToMember(double value, const QString& field, std::vector<QString>* repair
     return limited;
 }
 
+// The reader passes over the characters where the format has its second and
+// last comma; anything else there is read past, and the user is told.
+void NoteSkippedCharacter(const QString& line, qsizetype position, const QString& after,
+                          std::vector<QString>* repairs)
+{
+    if (repairs && position < line.size() && line[position] != u',')
+        repairs->push_back(
+            u"statt des Kommas nach %1 steht „%2“; das Zeichen wurde übergangen"_s.arg(
+                after, line[position]));
+}
+
 void NoteMissingComma(const QString& after, std::vector<QString>* repairs)
 {
     if (repairs)
@@ -87,8 +99,9 @@ Termin ParseCourseLine(const QString& line, std::vector<QString>* repairs)
     course.Caption = DecodeCaption(line.left(comma));
     QString rest = line.mid(comma + 1);
 
-    // One character, then the comma after it, which is not looked at.
+    // One character, then the comma after it.
     course.VisitAll = STD::NumericValue(rest.left(1)) != 0;
+    NoteSkippedCharacter(rest, 1, u"„Alle besuchen“"_s, repairs);
     rest = rest.mid(2);
 
     comma = rest.indexOf(u',');
@@ -110,6 +123,7 @@ Termin ParseCourseLine(const QString& line, std::vector<QString>* repairs)
     rest = rest.mid(comma + 1);
 
     course.Times = rest.left(MaskLength);
+    NoteSkippedCharacter(rest, MaskLength, u"den Zeiten"_s, repairs);
     course.Info = rest.mid(MaskLength + 1);
     if (course.Info.contains(u'#'))
         course.Info.replace(u"#13"_s, STD::LineBreak());

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "app/WeekGrid.h"
 #include "general/NumericValue.h"
+#include "search/SearchClick.h"
 
 #include <limits>
 
@@ -17,14 +18,10 @@ const QString ContinueCaption = u"Weiter suchen"_s;
 // "Weiter suchen" asks for the next distribution of the value shown.
 void Form1::Command2_Click()
 {
-    FreeCells.MarkAllFree();
-    Distribution working(Courses.Count());
-    Distribution result(Courses.Count());
     const QString caption = Command2->text();
-
     // With no course there is nothing to search: the grid shows value 0.
     if (Courses.IsEmpty()) {
-        ShowDistribution(result, 0);
+        ShowDistribution(Distribution(), 0);
         Command2->setText(FreshSearchCaption);
         return;
     }
@@ -32,20 +29,19 @@ void Form1::Command2_Click()
     if (caption == FreshSearchCaption) {
         SearchRank = 1;
         SortCourses(u"priority"_s);
-        qint32 bestValue = 0;
-        qint16 foundCount = 0;
-        search_.FindDistribution(working, result, 0, bestValue, 0, 0, foundCount);
-        ShowDistribution(result, bestValue);
+        const SearchClick best = RunSearchClick(search_, FreeCells, Courses.Count(), 0, 0);
+        ShowDistribution(best.result, best.bestValue);
         Command2->setText(ContinueCaption);
     } else if (caption == ContinueCaption) {
-        qint32 bestValue = ShownValue();
-        qint16 foundCount = 0;
         // A run of 32767 distributions has no further rank to ask for.
         const bool rankLeft = SearchRank < std::numeric_limits<qint16>::max();
+        qint16 foundCount = 0;
         if (rankLeft) {
             ++SearchRank;
-            search_.FindDistribution(working, result, 0, bestValue, 0, SearchRank, foundCount);
-            ShowDistribution(result, bestValue);
+            const SearchClick next =
+                RunSearchClick(search_, FreeCells, Courses.Count(), ShownValue(), SearchRank);
+            ShowDistribution(next.result, next.bestValue);
+            foundCount = next.foundCount;
         }
         if (!rankLeft || foundCount < SearchRank) {
             Command2->setText(FreshSearchCaption);

@@ -1,21 +1,9 @@
-#include "app/ControlColors.h"
 #include "app/Form1.h"
 #include "app/WeekGrid.h"
 #include "general/ListItemSearch.h"
 #include "general/TextRoutines.h"
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-void SetBold(QLabel& cell, bool bold)
-{
-    QFont font = cell.font();
-    font.setBold(bold);
-    cell.setFont(font);
-}
-
-} // namespace
 
 ArrayLabel& Form1::BodyCell(int position)
 {
@@ -25,12 +13,8 @@ ArrayLabel& Form1::BodyCell(int position)
 void Form1::ClearWeekGrid()
 {
     for (int column = 1; column < GridColumns; ++column) {
-        for (int row = 1; row < GridRows; ++row) {
-            ArrayLabel& cell = *Label2[GridElement(row, column)];
-            cell.setText(u"-"_s);
-            SetBackColor(cell, EmptyCellColor);
-            SetBold(cell, false);
-        }
+        for (int row = 1; row < GridRows; ++row)
+            ShowInCell(*Label2[GridElement(row, column)], u"-"_s, EmptyCellColor, false);
     }
 }
 
@@ -38,12 +22,8 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
 {
     ClearWeekGrid();
     for (int i = 0; i < Courses.Count(); ++i) {
-        for (const int position : PositionsOf(distribution.at(i))) {
-            ArrayLabel& cell = BodyCell(position);
-            cell.setText(Courses[i].Caption);
-            SetBackColor(cell, Courses[i].Color);
-            SetBold(cell, true);
-        }
+        for (const int position : PositionsOf(distribution.at(i)))
+            ShowInCell(BodyCell(position), Courses[i].Caption, Courses[i].Color, true);
     }
     if (value >= 0)
         Label2[CornerElement]->setText(u"Wert: "_s + STD::NumberText(value));

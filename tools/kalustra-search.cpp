@@ -11,6 +11,7 @@
 #include "model/CourseListFile.h"
 #include "model/CourseOrder.h"
 #include "search/DistributionSearch.h"
+#include "search/SearchClick.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -58,28 +59,6 @@ QString ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& r
     return line;
 }
 
-struct Click
-{
-    Distribution result;
-    qint32 value = 0;
-    qint16 found = 0;
-};
-
-// As Command2_Click: all cells free and both distributions fresh on every
-// click. With no course there is nothing to place and the value stays 0.
-Click RunClick(DistributionSearch& search, FreeCellTable& freeCells,
-               const CourseCollection& courses, qint32 shownValue, qint16 rank)
-{
-    freeCells.MarkAllFree();
-    Click click{Distribution(courses.Count(), 0), rank == 1 ? 0 : shownValue, 0};
-    if (courses.IsEmpty())
-        return click;
-    Distribution working(courses.Count(), 0);
-    search.FindDistribution(working, click.result, 0, click.value, 0, rank == 1 ? 0 : rank,
-                            click.found);
-    return click;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -117,11 +96,16 @@ int main(int argc, char** argv)
     qint32 shownValue = 0;
     for (qint16 rank = 1; rank <= *clicks; ++rank) {
         timer.start();
-        const Click click = RunClick(search, freeCells, courses, shownValue, rank);
+        // As the button: the first click asks for the best, each further
+        // one for the next distribution of the value the one before showed.
+        const SearchClick click =
+            rank == 1 ? RunSearchClick(search, freeCells, courses.Count(), 0, 0)
+                      : RunSearchClick(search, freeCells, courses.Count(), shownValue, rank);
         slowest = std::max(slowest, timer.nsecsElapsed());
-        std::printf("%s\n", qPrintable(ClickLine(rank, click.value, click.found, click.result)));
-        shownValue = click.value;
-        if (rank > 1 && click.found < rank)
+        std::printf("%s\n",
+                    qPrintable(ClickLine(rank, click.bestValue, click.foundCount, click.result)));
+        shownValue = click.bestValue;
+        if (rank > 1 && click.foundCount < rank)
             break;
     }
     std::fprintf(stderr, "kalustra-search: slowest click %.3f ms\n", double(slowest) / 1e6);

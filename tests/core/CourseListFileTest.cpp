@@ -113,14 +113,15 @@ TEST(CourseListFile, EmptyLinesAreSkippedAndLinesBeyondTheLargestListLeftOut)
 
 TEST(CourseListFile, TextsThatWouldBreakTheLineComeBack)
 {
-    const Termin course = Course(u"Mathe, Teil 1\nneu"_s, 1, u"001,Ende"_s, u"a\nb\r\nc"_s);
+    const Termin course = Course(u"Mathe, Teil 1\nneu #10"_s, 1, u"001,Ende"_s, u"a\nb\r\nc"_s);
     const QByteArray bytes = Written({course});
     // A short mask is written in full, or it would take the comma and the info.
-    EXPECT_EQ(bytes, QByteArray("Mathe#44 Teil 1#10neu,0,1,0,001,Ende000000000000,a#13b#13c\r\n"));
+    EXPECT_EQ(bytes,
+              QByteArray("Mathe#44 Teil 1 neu #10,0,1,0,001,Ende000000000000,a#13b#13c\r\n"));
     TempDir dir;
     const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes));
     ASSERT_EQ(content.courses.size(), 1u);
-    EXPECT_EQ(content.courses[0].Caption, course.Caption);
+    EXPECT_EQ(content.courses[0].Caption, u"Mathe, Teil 1 neu #10"_s);
     EXPECT_EQ(content.courses[0].Info, u"a\r\nb\r\nc"_s);
 }
 
