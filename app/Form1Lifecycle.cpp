@@ -1,4 +1,3 @@
-#include "app/ControlColors.h"
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
 #include "app/Twips.h"

@@ -17,9 +17,7 @@ public:
     qint16 Count() const { return qint16(records_.size() - 1); }
     bool IsEmpty() const { return Count() == 0; }
     bool IsFull() const { return Count() >= MaxCount; }
-    // Positions of the store, the spare one included.
-    int StoreSize() const { return int(records_.size()); }
-
+    // Positions 0 .. Count(), the spare one included.
     Termin& operator[](int position) { return records_.at(position); }
     const Termin& operator[](int position) const { return records_.at(position); }
 

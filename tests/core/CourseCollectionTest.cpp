@@ -12,15 +12,15 @@ namespace {
 TEST(CourseCollection, KeepsOneSparePositionWithInitialValues)
 {
     CourseCollection courses;
-    EXPECT_EQ(courses.StoreSize(), 1);
     EXPECT_EQ(courses[0].Times, u"00000000000000000000"_s);
+    EXPECT_THROW(courses[1], std::out_of_range);
 
     courses.Append().Caption = u"A"_s;
     courses.Append(Course(u"B"_s, 3));
     courses.Append().Caption = u"C"_s;
     EXPECT_EQ(courses.Count(), 3);
-    EXPECT_EQ(courses.StoreSize(), 4);
     EXPECT_EQ(courses[3], Termin{});
+    EXPECT_THROW(courses[4], std::out_of_range);
 
     courses.RemoveAt(1);
     QStringList names;
