@@ -74,13 +74,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    qint16 Unload()
-    {
-        qint16 cancel = 0;
-        form->Form_Unload(cancel);
-        return cancel;
-    }
-
     QString Corner() const { return form->Label2[CornerElement]->text(); }
 
     // The body cells that show a course, by element index.

@@ -7,22 +7,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-class SortingTest : public FormTest
+using SortingTest = FormTest;
+
+// The chooser's items, checked to name the courses in the same order.
+QStringList CourseNames(const Form1& form)
 {
-protected:
-    // The course names, checked to stand in the chooser in the same order.
-    QStringList CourseNames() const
-    {
-        QStringList names;
-        for (const Termin& course : form->Courses)
-            names << course.Caption;
-        QStringList items;
-        for (int i = 0; i < form->Combo1->ListCount(); ++i)
-            items << form->Combo1->List(i);
-        EXPECT_EQ(items, names);
-        return names;
+    QStringList names;
+    for (int i = 0; i < form.Combo1->ListCount(); ++i) {
+        names << form.Combo1->List(i);
+        EXPECT_EQ(form.Courses[i].Caption, names.last());
     }
-};
+    return names;
+}
 
 TEST_F(SortingTest, ReordersCoursesAndChooserTogether)
 {
@@ -36,15 +32,10 @@ TEST_F(SortingTest, ReordersCoursesAndChooserTogether)
          u"priority"_s,
          {{u"Drei"_s, 3}, {u"MinusEins"_s, -1}, {u"Sieben"_s, 7}},
          {u"Sieben"_s, u"Drei"_s, u"MinusEins"_s}},
-        {"equal keys as the exchange leaves them",
-         u"priority"_s,
-         {{u"A"_s, 1}, {u"B"_s, 1}, {u"C"_s, 2}},
-         {u"C"_s, u"B"_s, u"A"_s}},
         {"key trimmed and lower-cased",
          u" Priority "_s,
          {{u"Eins"_s, 1}, {u"Zwei"_s, 2}},
          {u"Zwei"_s, u"Eins"_s}},
-        {"unknown key", u"name"_s, {{u"Zebra"_s, 1}, {u"Birne"_s, 2}}, {u"Zebra"_s, u"Birne"_s}},
         {"no course", u"alphabet"_s, {}, {}},
     };
     for (const auto& [what, key, courses, sorted] : cases) {
@@ -53,7 +44,7 @@ TEST_F(SortingTest, ReordersCoursesAndChooserTogether)
             list += Line(name, priority);
         LoadForm(list);
         form->SortCourses(key);
-        EXPECT_EQ(CourseNames(), sorted) << what;
+        EXPECT_EQ(CourseNames(*form), sorted) << what;
     }
 }
 
@@ -62,7 +53,7 @@ TEST_F(SortingTest, TheChosenCourseStaysChosenAndShown)
     LoadForm(Line(u"A"_s, 1) + Line(u"B"_s, 2) + Line(u"C"_s, 3));
     QSignalSpy clicks(form->Combo1, &ChooserBox::Click);
     QTest::mouseClick(form->Command4, Qt::LeftButton);
-    EXPECT_EQ(CourseNames(), (QStringList{u"C"_s, u"B"_s, u"A"_s}));
+    EXPECT_EQ(CourseNames(*form), (QStringList{u"C"_s, u"B"_s, u"A"_s}));
     EXPECT_EQ(form->Combo1->ListIndex(), 2);
     // A moves twice: 0 to 1 to 2, and the selection with it.
     EXPECT_EQ(clicks.count(), 2);
@@ -71,12 +62,11 @@ TEST_F(SortingTest, TheChosenCourseStaysChosenAndShown)
     form->Command4_Click();
     EXPECT_EQ(form->Combo1->Text(), u"A");
 
-    // A name being typed selects nothing, and survives the sort.
+    // A name being typed survives the sort.
     form->Combo1->lineEdit()->selectAll();
     QTest::keyClicks(form->Combo1, u"Neu"_s);
-    ASSERT_EQ(form->Combo1->ListIndex(), -1);
     QTest::mouseClick(form->Command3, Qt::LeftButton);
-    EXPECT_EQ(CourseNames(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+    EXPECT_EQ(CourseNames(*form), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     EXPECT_EQ(form->Combo1->Text(), u"Neu");
 }
 
