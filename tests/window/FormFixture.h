@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/ControlColors.h"
 #include "app/Form1.h"
+#include "app/WeekGrid.h"
+#include "general/Windows1252.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,8 +12,25 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <memory>
-#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A course list line: name, priority, offered positions, VisitAll, colour.
+inline QByteArray Line(const QString& name, int priority,
+                       std::initializer_list<int> positions = {1}, bool visitAll = false,
+                       qint32 color = 255)
+{
+    QByteArray mask(20, '0');
+    for (const int position : positions)
+        mask[position - 1] = '1';
+    return STD::Windows1252::Encode(name) + (visitAll ? ",1," : ",0,") +
+           QByteArray::number(priority) + ',' + QByteArray::number(color) + ',' + mask + ",\r\n";
+}
 
 // A window over a course list in a fresh directory. Every message it shows
 // is recorded; questions take the answers queued in `answers`, and a
@@ -41,20 +60,32 @@ protected:
         return *form;
     }
 
-    Form1& LoadForm(const QByteArray& listBytes)
+    void LoadForm(const QByteArray& listBytes)
     {
         WriteList(listBytes);
-        MakeForm();
-        form->Form_Load();
-        return *form;
+        MakeForm().Form_Load();
     }
 
-    // Shows the window and makes it the active one, for focus and keys.
+    // Focus and keys need the active window.
     void ShowActive()
     {
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QString Corner() const { return form->Label2[CornerElement]->text(); }
+
+    // The body cells that show a course, by element index.
+    std::map<int, QString> PaintedCells() const
+    {
+        std::map<int, QString> painted;
+        for (int position = 1; position <= 20; ++position) {
+            const QString caption = form->Label2[BodyElement(position)]->text();
+            if (caption != QStringLiteral("-"))
+                painted[BodyElement(position)] = caption;
+        }
+        return painted;
     }
 
     QTemporaryDir directory;
@@ -74,8 +105,7 @@ private:
             return MessageAnswer::Ok;
         if (answers.empty()) {
             ADD_FAILURE() << "unanswered question: " << message.text.toStdString();
-            return message.buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                                            : MessageAnswer::Cancel;
+            return MessageAnswer::Cancel;
         }
         const MessageAnswer answer = answers.front();
         answers.pop_front();
@@ -83,9 +113,4 @@ private:
     }
 };
 
-// Course list lines as the program writes them.
-inline QByteArray ListLine(const char* caption, int priority)
-{
-    return QByteArray(caption) + ",0," + QByteArray::number(priority) +
-           ",255,10000000000000000000,\r\n";
-}
+using Cells = std::map<int, QString>;
