@@ -18,7 +18,19 @@ enum class CourseKind
     AllVisitAll, // as typical, every course VisitAll, some without a cell
 };
 
-const std::vector<CourseKind>& AllCourseKinds();
-QString KindName(CourseKind kind);
+inline const std::vector<CourseKind>& AllCourseKinds()
+{
+    static const std::vector<CourseKind> kinds{CourseKind::Typical,  CourseKind::Equal,
+                                               CourseKind::Crowded,  CourseKind::Wide,
+                                               CourseKind::Negative, CourseKind::AllVisitAll};
+    return kinds;
+}
+
+inline QString KindName(CourseKind kind)
+{
+    static const char16_t* const names[] = {u"typical", u"equal",    u"crowded",
+                                            u"wide",    u"negative", u"allVisitAll"};
+    return QString::fromUtf16(names[int(kind)]);
+}
 
 CourseCollection RandomCourses(CourseKind kind, int count, std::mt19937& random);

@@ -1,114 +1,81 @@
 #include "ReferenceSearch.h"
 
 #include <algorithm>
+#include <bit>
 
 ReferenceSearch::ReferenceSearch(const CourseCollection& courses, FreeCellTable& freeCells)
     : courses_(courses), freeCells_(freeCells)
 {
-    // Read once, as the characters of Times stand: "1" is offered, anything
-    // else and every position past the end is not.
+    // Times read as it stands: "1" is offered, anything else and every
+    // position past the end is not.
     for (const Termin& course : courses) {
-        std::array<bool, 20> offered{};
-        for (int p = 1; p <= 20; ++p)
-            offered[p - 1] = p <= course.Times.size() && course.Times[p - 1] == u'1';
-        offered_.push_back(offered);
+        offered_.push_back(0);
+        for (int p = 1; p <= 20 && p <= course.Times.size(); ++p)
+            offered_.back() |= course.Times[p - 1] == u'1' ? CellAtPosition(p) : 0;
     }
-}
-
-bool ReferenceSearch::IsFree(int position) const
-{
-    return freeCells_.IsFree((position - 1) / 4, (position - 1) % 4);
-}
-
-void ReferenceSearch::SetFree(int position, bool free)
-{
-    freeCells_.SetFree((position - 1) / 4, (position - 1) % 4, free);
 }
 
 void ReferenceSearch::FindDistribution(Distribution& working, Distribution& result,
                                        qint32 valueSoFar, qint32& bestValue, qint16 index,
                                        qint16 wantedRank, qint16& foundCount)
 {
-    CheckDeadline();
+    if (deadline_ && (++calls_ & 0xFFFF) == 0 && std::chrono::steady_clock::now() > *deadline_)
+        throw TimedOut();
     const qint32 n = courses_.Count();
-    const Termin& course = courses_[index];
-    const qint32 p = course.Priority;
+    const qint32 priority = courses_[index].Priority;
     const bool last = index == n - 1;
-
-    // 1. The cut.
-    if (valueSoFar + (n - index) * std::max(p, 0) < bestValue)
+    // 1. The cut, mended.
+    if (valueSoFar + (n - index) * std::max(priority, 0) < bestValue)
         return;
 
-    // Placed on `cells` (bits of positions), then the next course or the record.
-    auto placed = [&](CellMask cells) {
-        working[index] = cells;
-        if (last) {
-            Record(working, result, valueSoFar + p, bestValue, wantedRank, foundCount);
+    // The next course; at the last one, 4., recording a complete distribution.
+    const auto next = [&](qint32 value) {
+        if (!last) {
+            FindDistribution(working, result, value, bestValue, qint16(index + 1), wantedRank,
+                             foundCount);
             return;
         }
-        for (int position = 1; position <= 20; ++position) {
-            if ((cells >> (position - 1)) & 1)
-                SetFree(position, false);
+        if (value > bestValue) {
+            result = working;
+            bestValue = value;
+            foundCount = 0;
         }
-        FindDistribution(working, result, valueSoFar + p, bestValue, qint16(index + 1), wantedRank,
-                         foundCount);
-        for (int position = 1; position <= 20; ++position) {
-            if ((cells >> (position - 1)) & 1)
-                SetFree(position, true);
+        if (value == bestValue && foundCount < wantedRank) {
+            result = working;
+            foundCount = qint16(foundCount + 1);
         }
     };
+    const auto isFree = [&](int p) { return freeCells_.IsFree((p - 1) / 4, (p - 1) % 4); };
+    const auto setFree = [&](CellMask cells, bool free) {
+        for (; cells != 0; cells &= cells - 1) {
+            const int p = std::countr_zero(cells) + 1;
+            freeCells_.SetFree((p - 1) / 4, (p - 1) % 4, free);
+        }
+    };
+    const auto placed = [&](CellMask cells) {
+        working[index] = cells;
+        setFree(last ? 0 : cells, false);
+        next(valueSoFar + priority);
+        setFree(last ? 0 : cells, true);
+        working[index] = 0;
+    };
 
-    if (course.VisitAll) {
-        // 2.1 The conflict test.
+    const CellMask offered = offered_[index];
+    if (courses_[index].VisitAll) {
+        // 2.1 The conflict test, then 2.2 and 2.3.
         bool conflict = false;
         for (int position = 1; position <= 20 && !conflict; ++position)
-            conflict = Offered(index, position) && !IsFree(position);
-        // 2.2 Placed on every offered cell.
-        if (!conflict) {
-            CellMask all = 0;
-            for (int position = 1; position <= 20; ++position) {
-                if (Offered(index, position))
-                    all |= CellMask(1) << (position - 1);
-            }
-            placed(all);
-        }
-        // 2.3
+            conflict = (offered & CellAtPosition(position)) != 0 && !isFree(position);
+        if (!conflict)
+            placed(offered);
         working[index] = 0;
     } else {
         // 3. One free offered cell after the other.
         for (int position = 1; position <= 20; ++position) {
-            if (!Offered(index, position) || !IsFree(position))
-                continue;
-            placed(CellMask(1) << (position - 1));
-            working[index] = 0;
+            if ((offered & CellAtPosition(position)) != 0 && isFree(position))
+                placed(CellAtPosition(position));
         }
     }
-
     // 2.4 Left out.
-    if (last)
-        Record(working, result, valueSoFar, bestValue, wantedRank, foundCount);
-    else
-        FindDistribution(working, result, valueSoFar, bestValue, qint16(index + 1), wantedRank,
-                         foundCount);
-}
-
-// 4.
-void ReferenceSearch::Record(const Distribution& working, Distribution& result, qint32 value,
-                             qint32& bestValue, qint16 wantedRank, qint16& foundCount) const
-{
-    if (value > bestValue) {
-        result = working;
-        bestValue = value;
-        foundCount = 0;
-    }
-    if (value == bestValue && foundCount < wantedRank) {
-        result = working;
-        foundCount = qint16(foundCount + 1);
-    }
-}
-
-void ReferenceSearch::CheckDeadline()
-{
-    if (deadline_ && (++calls_ & 0xFFFF) == 0 && std::chrono::steady_clock::now() > *deadline_)
-        throw TimedOut();
+    next(valueSoFar);
 }

@@ -4,10 +4,8 @@
 #include "search/Distribution.h"
 #include "search/FreeCellTable.h"
 
-#include <array>
 #include <chrono>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 // The plain enumeration step by step, one call per course, with the cut
@@ -16,9 +14,8 @@
 class ReferenceSearch
 {
 public:
-    struct TimedOut : std::runtime_error
+    struct TimedOut : std::exception
     {
-        TimedOut() : std::runtime_error("reference search timed out") {}
     };
 
     ReferenceSearch(const CourseCollection& courses, FreeCellTable& freeCells);
@@ -31,16 +28,9 @@ public:
                           qint32& bestValue, qint16 index, qint16 wantedRank, qint16& foundCount);
 
 private:
-    bool Offered(int course, int position) const { return offered_[course][position - 1]; }
-    bool IsFree(int position) const;
-    void SetFree(int position, bool free);
-    void Record(const Distribution& working, Distribution& result, qint32 value, qint32& bestValue,
-                qint16 wantedRank, qint16& foundCount) const;
-    void CheckDeadline();
-
     const CourseCollection& courses_;
     FreeCellTable& freeCells_;
-    std::vector<std::array<bool, 20>> offered_;
+    std::vector<CellMask> offered_; // bit p - 1 for position p
     std::optional<std::chrono::steady_clock::time_point> deadline_;
     unsigned calls_ = 0;
 };

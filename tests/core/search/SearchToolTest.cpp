@@ -1,7 +1,7 @@
 // kalustra-search run as a program: its lines, its stop rule, its failures.
-#include <QFile>
+#include "TempDir.h"
+
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -9,77 +9,34 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct ToolRun
+TEST(SearchTool, PrintsEachClickInSortedOrderUntilTheRankIsMissed)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun RunTool(const QStringList& arguments)
-{
+    const TempDir dir;
+    // Sorted: C, A, B, D. A needs all of 1, 5 and 9; D is offered nowhere.
+    const QString list = dir.Write(u"liste.txt"_s, "B,0,2,0,0011,\r\n"
+                                                   "A,1,3,0,10001000100000000000,\r\n"
+                                                   "D,0,1,0,,\r\n"
+                                                   "C,0,5,0,010000000001,\r\n");
     QProcess tool;
-    tool.start(QStringLiteral(KALUSTRA_SEARCH_TOOL), arguments);
-    tool.waitForFinished(30000);
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
-}
+    const auto run = [&tool](const QStringList& arguments) {
+        tool.start(QStringLiteral(KALUSTRA_SEARCH_TOOL), arguments);
+        tool.waitForFinished(30000);
+        return QString::fromUtf8(tool.readAllStandardOutput());
+    };
+    const QString first = u"rank 1 value 10 found 0 placement 2 1+5+9 3 -\n"_s;
+    EXPECT_EQ(run({list}), first);
+    EXPECT_EQ(run({list, u"9"_s}), first + u"rank 2 value 10 found 2 placement 2 1+5+9 4 -\n"
+                                           u"rank 3 value 10 found 3 placement 12 1+5+9 3 -\n"
+                                           u"rank 4 value 10 found 4 placement 12 1+5+9 4 -\n"
+                                           u"rank 5 value 10 found 4 placement 12 1+5+9 4 -\n"_s);
+    EXPECT_EQ(tool.exitCode(), 0);
 
-class SearchTool : public ::testing::Test
-{
-protected:
-    QTemporaryDir dir;
-
-    QString ListFile(const QByteArray& lines)
-    {
-        const QString name = dir.filePath(u"liste.txt"_s);
-        QFile file(name);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(lines);
-        return name;
+    for (const QString& unreadable : {dir.Path(u"fehlt.txt"_s), dir.Path(u"."_s)}) {
+        EXPECT_EQ(run({unreadable, u"3"_s}), QString());
+        EXPECT_EQ(tool.exitCode(), 2) << qPrintable(unreadable);
+        EXPECT_TRUE(QString::fromUtf8(tool.readAllStandardError()).contains(unreadable));
     }
-};
-
-TEST_F(SearchTool, PrintsEveryClickInSortedOrderUntilTheRankIsMissed)
-{
-    // C before B before A once sorted; A needs all of 1, 5 and 9.
-    const QString list = ListFile("A,1,3,0,10001000100000000000,\r\n"
-                                  "B,0,4,0,0000100000000000000,\r\n"
-                                  "C,0,5,0,11000,\r\n"
-                                  "D,0,0,0,00000000000000000000,\r\n");
-    const ToolRun run = RunTool({list, u"9"_s});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, u"rank 1 value 9 found 0 placement 1 5 - -\n"
-                       u"rank 2 value 9 found 2 placement 2 5 - -\n"
-                       u"rank 3 value 9 found 2 placement 2 5 - -\n"_s);
-}
-
-TEST_F(SearchTool, OneClickByDefaultAndVisitAllCellsJoined)
-{
-    const QString list = ListFile("A,1,3,0,10001000100000000000,\r\nB,0,2,0,01,\r\n");
-    const ToolRun run = RunTool({list});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, u"rank 1 value 5 found 0 placement 1+5+9 2\n"_s);
-}
-
-TEST_F(SearchTool, UnreadableFileOrBadCommandLineFails)
-{
-    const QString missing = dir.filePath(u"fehlt.txt"_s);
-    for (const QString& file : {missing, dir.path()}) {
-        const ToolRun run = RunTool({file, u"3"_s});
-        EXPECT_EQ(run.exitCode, 2) << qPrintable(file);
-        EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(file));
-    }
-    EXPECT_FALSE(QFile::exists(missing));
-    const QString list = ListFile("A,0,1,0,1,\r\n");
-    for (const QStringList& arguments :
-         {QStringList{}, QStringList{list, u"0"_s}, QStringList{list, u"zwei"_s},
-          QStringList{list, u"1"_s, u"1"_s}}) {
-        const ToolRun run = RunTool(arguments);
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_TRUE(run.out.isEmpty());
-    }
+    EXPECT_FALSE(QFile::exists(dir.Path(u"fehlt.txt"_s)));
 }
 
 } // namespace
