@@ -24,11 +24,11 @@ void ReferenceSearch::FindDistribution(Distribution& working, Distribution& resu
     const qint32 n = courses_.Count();
     const qint32 priority = courses_[index].Priority;
     const bool last = index == n - 1;
-    // 1. The cut, mended.
+    // The cut, with negative priorities counted as 0.
     if (valueSoFar + (n - index) * std::max(priority, 0) < bestValue)
         return;
 
-    // The next course; at the last one, 4., recording a complete distribution.
+    // The next course; after the last one, recording the complete distribution.
     const auto next = [&](qint32 value) {
         if (!last) {
             FindDistribution(working, result, value, bestValue, qint16(index + 1), wantedRank,
@@ -62,7 +62,7 @@ void ReferenceSearch::FindDistribution(Distribution& working, Distribution& resu
 
     const CellMask offered = offered_[index];
     if (courses_[index].VisitAll) {
-        // 2.1 The conflict test, then 2.2 and 2.3.
+        // Placed on all its cells if none is taken, then its entry emptied.
         bool conflict = false;
         for (int position = 1; position <= 20 && !conflict; ++position)
             conflict = (offered & CellAtPosition(position)) != 0 && !isFree(position);
@@ -70,12 +70,12 @@ void ReferenceSearch::FindDistribution(Distribution& working, Distribution& resu
             placed(offered);
         working[index] = 0;
     } else {
-        // 3. One free offered cell after the other.
+        // One free offered cell after the other.
         for (int position = 1; position <= 20; ++position) {
             if ((offered & CellAtPosition(position)) != 0 && isFree(position))
                 placed(CellAtPosition(position));
         }
     }
-    // 2.4 Left out.
+    // Left out.
     next(valueSoFar);
 }
