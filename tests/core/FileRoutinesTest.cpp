@@ -99,6 +99,14 @@ TEST(FileTable, AReplacementTakesEffectOnlyWhenItIsComplete)
     files.OpenReplacement(dir.Path(u"fehlt/liste.txt"_s), 1);
     EXPECT_TRUE(RaisesError(STD::PathNotFound, [&] { files.Close(1); }));
     EXPECT_FALSE(files.IsOpen(1));
+
+    // A replacement left unclosed, as when an error ends the writing early.
+    {
+        STD::FileTable unfinished;
+        unfinished.OpenReplacement(file, 1);
+        STD::WriteText(unfinished, 1, u"halb"_s);
+    }
+    EXPECT_EQ(dir.Read(u"liste.txt"_s), "neu\r\n");
 }
 
 } // namespace
