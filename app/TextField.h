@@ -18,7 +18,6 @@ public:
     // Hides QLineEdit::setText, which would apply the typing limit.
     void setText(const QString& text);
 
-    int TypingLimit() const { return typingLimit_; }
 
 Q_SIGNALS:
     void Change();

@@ -11,7 +11,6 @@ public:
     bool IsFree(int day, int slot) const;
     void SetFree(int day, int slot, bool free);
     void MarkAllFree() { free_ = AllCells; }
-    bool AllFree() const { return free_ == AllCells; }
 
     // The free cells as bits, in the numbering of Distribution.
     CellMask Mask() const { return free_; }
