@@ -18,7 +18,6 @@ public:
     // Hides QLineEdit::setText, which would apply the typing limit.
     void setText(const QString& text);
 
-
 Q_SIGNALS:
     void Change();
 
