@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/ChooserBox.h"
-#include "app/CommandButton.h"
-#include "app/InfoField.h"
-#include "app/LabelArray.h"
-#include "app/ListControl.h"
-#include "app/Message.h"
-#include "app/TextField.h"
+#include "controls/ChooserBox.h"
+#include "controls/CommandButton.h"
+#include "controls/InfoField.h"
+#include "controls/LabelArray.h"
+#include "controls/ListControl.h"
+#include "controls/MessageBox.h"
+#include "controls/TextField.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -35,8 +35,6 @@ class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr qint32 EmptyCellColor = 0xD0D0D0;
-
     // listFileName: the course list, read at start and written at the end.
     explicit Form1(const QString& listFileName = DefaultListFileName());
     ~Form1() override;
@@ -138,11 +136,11 @@ private:
     void ConnectEvents();
     // app/Form1Lifecycle.cpp
     void ReadListFile();
-    void BuildWeekGrid();
     void TellAboutListFile();
     void SaveListFile(qint16& Cancel);
     bool MayOverwriteListFile();
     // search/
+    void BuildWeekGrid();
     qint32 ShownValue() const;
     void ClearWeekGrid();
     ArrayLabel& BodyCell(int position);

@@ -1,9 +1,11 @@
-#include "app/CaptionFit.h"
-#include "app/ControlColors.h"
 #include "app/Form1.h"
-#include "app/PackedColor.h"
-#include "app/Twips.h"
-#include "app/WeekNames.h"
+#include "controls/CaptionFit.h"
+#include "controls/ControlColors.h"
+#include "controls/PackedColor.h"
+#include "controls/Twips.h"
+#include "model/Week.h"
+#include "search/SearchButton.h"
+#include "search/WeekGrid.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -94,12 +96,12 @@ void Form1::BuildCourseFrame()
 
     List1 = new ListControl(ListControl::Selection::Single, Frame1);
     PlaceInTwips(*List1, 120, 600, 1095, 1035);
-    for (const QString& day : DayNames())
+    for (const QString& day : Week::DayNames())
         List1->AddItem(day);
 
     List2 = new ListControl(ListControl::Selection::Extended, Frame1);
     PlaceInTwips(*List2, 1320, 600, 1095, 840);
-    for (const QString& slot : SlotNames())
+    for (const QString& slot : Week::SlotNames())
         List2->AddItem(slot);
 
     Command1 = new CommandButton(u"Eintrag löschen"_s, Frame1);
@@ -136,7 +138,7 @@ void Form1::BuildCourseFrame()
 
 void Form1::BuildSearchControls()
 {
-    Command2 = new CommandButton(u"Suchen"_s, this);
+    Command2 = new CommandButton(FreshSearchCaption(), this);
     PlaceInTwips(*Command2, 4680, 4440, 1455, 375);
 
     Check2 = new QCheckBox(u"Schriftfarbe anpassen"_s, this);
@@ -148,7 +150,7 @@ void Form1::BuildSearchControls()
 
     // The template of the week grid, which the start-up builds from it.
     Label2[0]->setText(u"Montag"_s);
-    PlaceInTwips(*Label2[0], 960, 5400, 1335, 495);
+    Label2[0]->setGeometry(TwipsRect(WeekGrid::TemplateTwips));
 }
 
 void Form1::BuildSortButtons()

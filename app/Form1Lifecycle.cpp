@@ -1,8 +1,5 @@
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
-#include "app/Twips.h"
-#include "app/WeekGrid.h"
-#include "app/WeekNames.h"
 #include "general/StdError.h"
 #include "general/TextRoutines.h"
 #include "model/CourseListFile.h"
@@ -14,12 +11,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString HourText(int row)
-{
-    return STD::PadText(STD::NumberText(2 * row + 7), u"0"_s, 2, true) + u".00 - "_s +
-           STD::NumberText(2 * row + 9) + u".00"_s;
-}
 
 QString ReasonOf(const std::exception& error)
 {
@@ -58,29 +49,6 @@ void Form1::ReadListFile()
         listFileUnreadable_ = true;
         listFileError_ = ReasonOf(error);
     }
-}
-
-void Form1::BuildWeekGrid()
-{
-    for (int column = 0; column < GridColumns; ++column) {
-        for (int row = 0; row < GridRows; ++row) {
-            const int index = GridElement(row, column);
-            if (row + column > 0)
-                Label2.Load(index);
-            ArrayLabel& cell = *Label2[index];
-            cell.move(Pixels(1080 + 1440 * column), cell.y());
-            cell.setVisible(true);
-            ShowInCell(cell, u"-"_s, EmptyCellColor, true);
-            cell.move(cell.x(), Pixels(5400 + 600 * row));
-            cell.setAlignment(Qt::AlignCenter);
-        }
-    }
-    const QStringList days = DayNames();
-    Label2[0]->setText(QString());
-    for (int column = 1; column < GridColumns; ++column)
-        Label2[column]->setText(days[column - 1]);
-    for (int row = 1; row < GridRows; ++row)
-        Label2[GridElement(row, 0)]->setText(HourText(row));
 }
 
 void Form1::TellAboutListFile()

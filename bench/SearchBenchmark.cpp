@@ -3,11 +3,11 @@
 // the literal enumeration's time beside it where that finishes in 20 s.
 // "Clicks" replays the search button on many lists for the median and the
 // worst single click, and the peak memory of the process.
-#include "CourseKinds.h"
-#include "ReferenceSearch.h"
 #include "model/CourseOrder.h"
 #include "search/DistributionSearch.h"
 #include "search/SearchClick.h"
+#include "support/CourseKinds.h"
+#include "support/ReferenceSearch.h"
 
 #include <benchmark/benchmark.h>
 

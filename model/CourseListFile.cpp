@@ -3,6 +3,7 @@
 #include "general/FileRoutines.h"
 #include "general/NumericValue.h"
 #include "general/StdError.h"
+#include "model/Week.h"
 
 #include <QFileInfo>
 
@@ -13,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int ListFileNumber = 1;
-constexpr qsizetype MaskLength = 20;
+constexpr qsizetype MaskLength = Week::PositionCount;
 
 // A comma would end the name early: it is written as "#44", which only a
 // name reads back, as "#13" is in the info. A line feed (pasted into the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "general/TextRoutines.h"
+#include "model/Week.h"
 
 #include <QString>
 
@@ -25,7 +26,8 @@ struct Termin
     // Twenty "0"; built once, then shared by every new record.
     static QString NoSlotOffered()
     {
-        static const QString none = STD::RepeatText(QStringLiteral("0"), QStringLiteral("20"));
+        static const QString none =
+            STD::RepeatText(QStringLiteral("0"), STD::NumberText(Week::PositionCount));
         return none;
     }
 };

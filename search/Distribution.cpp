@@ -1,5 +1,6 @@
 #include "search/Distribution.h"
 
+#include <algorithm>
 #include <bit>
 
 CellMask OfferedCells(const Termin& course)

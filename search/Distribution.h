@@ -1,18 +1,16 @@
 #pragma once
 
 #include "model/Termin.h"
+#include "model/Week.h"
 
 #include <QtGlobal>
 
 #include <vector>
 
-// The week's cells as bits: position p (1..20) is bit p - 1, so day
-// (p - 1) / 4 and slot (p - 1) % 4 lie in the same order as in Times.
+// The week's cells as bits: position p is bit p - 1, in the order of Times.
 using CellMask = quint32;
 
-inline constexpr int DayCount = 5;
-inline constexpr int SlotCount = 4;
-inline constexpr int CellCount = DayCount * SlotCount;
+inline constexpr int CellCount = Week::PositionCount;
 inline constexpr CellMask AllCells = (CellMask(1) << CellCount) - 1;
 
 constexpr CellMask CellAtPosition(int position)
@@ -22,7 +20,7 @@ constexpr CellMask CellAtPosition(int position)
 
 constexpr CellMask CellOf(int day, int slot)
 {
-    return CellAtPosition(day * SlotCount + slot + 1);
+    return CellAtPosition(Week::Position(day, slot));
 }
 
 // Where the course is offered: every "1" among the first twenty characters

@@ -1,38 +1,31 @@
 #include "app/Form1.h"
-#include "app/WeekGrid.h"
 #include "general/NumericValue.h"
+#include "search/SearchButton.h"
 #include "search/SearchClick.h"
+#include "search/WeekGrid.h"
 
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString FreshSearchCaption = u"Suchen"_s;
-const QString ContinueCaption = u"Weiter suchen"_s;
-
-} // namespace
-
-// The button's caption is the state of the run: "Suchen" starts afresh,
-// "Weiter suchen" asks for the next distribution of the value shown.
+// The button's caption is the state of the run (search/SearchButton.h).
 void Form1::Command2_Click()
 {
     const QString caption = Command2->text();
     // With no course there is nothing to search: the grid shows value 0.
     if (Courses.IsEmpty()) {
         ShowDistribution(Distribution(), 0);
-        Command2->setText(FreshSearchCaption);
+        Command2->setText(FreshSearchCaption());
         return;
     }
 
-    if (caption == FreshSearchCaption) {
+    if (caption == FreshSearchCaption()) {
         SearchRank = 1;
         SortCourses(u"priority"_s);
         const SearchClick best = RunSearchClick(search_, FreeCells, Courses.Count(), 0, 0);
         ShowDistribution(best.result, best.bestValue);
-        Command2->setText(ContinueCaption);
-    } else if (caption == ContinueCaption) {
+        Command2->setText(ContinueSearchCaption());
+    } else if (caption == ContinueSearchCaption()) {
         // A run of 32767 distributions has no further rank to ask for.
         const bool rankLeft = SearchRank < std::numeric_limits<qint16>::max();
         qint16 foundCount = 0;
@@ -44,7 +37,7 @@ void Form1::Command2_Click()
             foundCount = next.foundCount;
         }
         if (!rankLeft || foundCount < SearchRank) {
-            Command2->setText(FreshSearchCaption);
+            Command2->setText(FreshSearchCaption());
             MsgBox({.text = u"Keine weiteren Möglichkeiten gefunden."_s,
                     .title = u"Terminverteilung suchen"_s,
                     .buttons = MessageButtons::Ok,
@@ -55,11 +48,12 @@ void Form1::Command2_Click()
 
 void Form1::Command2_LostFocus()
 {
-    Command2->setText(FreshSearchCaption);
+    Command2->setText(FreshSearchCaption());
 }
 
-// The value of the run is the one the corner shows after "Wert: ".
+// The value of the run is the one the corner shows after its prefix.
 qint32 Form1::ShownValue() const
 {
-    return STD::RoundToInt32(STD::NumericValue(Label2[CornerElement]->text().mid(5)));
+    const QString corner = Label2[WeekGrid::CornerElement]->text();
+    return STD::RoundToInt32(STD::NumericValue(corner.mid(WeekGrid::ValuePrefix().size())));
 }

@@ -1,16 +1,14 @@
-#include "app/ControlColors.h"
 #include "app/Form1.h"
-#include "app/WeekGrid.h"
+#include "controls/ControlColors.h"
 #include "search/TextColorRule.h"
+#include "search/WeekGrid.h"
 
 #include <QCheckBox>
 
 void Form1::Check2_Click()
 {
-    for (int column = 1; column < GridColumns; ++column) {
-        for (int row = 1; row < GridRows; ++row)
-            AdjustTextColor(*Label2[GridElement(row, column)]);
-    }
+    for (int position = 1; position <= Week::PositionCount; ++position)
+        AdjustTextColor(BodyCell(position));
     AdjustTextColor(*Text1);
 }
 

@@ -1,21 +1,45 @@
 #include "app/Form1.h"
-#include "app/WeekGrid.h"
+#include "controls/Twips.h"
 #include "general/ListItemSearch.h"
 #include "general/TextRoutines.h"
+#include "model/Week.h"
+#include "search/WeekGrid.h"
 
-using namespace Qt::Literals::StringLiterals;
+// Thirty labels made from the template element 0, in columns, each placed,
+// shown, "-" in bold on grey; then the corner, day and hour headers.
+void Form1::BuildWeekGrid()
+{
+    using namespace WeekGrid;
+    for (int column = 0; column < Columns; ++column) {
+        for (int row = 0; row < Rows; ++row) {
+            const int index = Element(row, column);
+            if (row + column > 0)
+                Label2.Load(index);
+            ArrayLabel& cell = *Label2[index];
+            cell.move(Pixels(LeftTwips(column)), cell.y());
+            cell.setVisible(true);
+            ShowInCell(cell, EmptyCellText(), EmptyCellColor, true);
+            cell.move(cell.x(), Pixels(TopTwips(row)));
+            cell.setAlignment(Qt::AlignCenter);
+        }
+    }
+    const QStringList days = Week::DayNames();
+    Label2[CornerElement]->setText(QString());
+    for (int day = 0; day < Week::DayCount; ++day)
+        Label2[Element(0, day + 1)]->setText(days[day]);
+    for (int slot = 0; slot < Week::SlotCount; ++slot)
+        Label2[Element(slot + 1, 0)]->setText(Week::HourText(slot));
+}
 
 ArrayLabel& Form1::BodyCell(int position)
 {
-    return *Label2[BodyElement(position)];
+    return *Label2[WeekGrid::BodyElement(position)];
 }
 
 void Form1::ClearWeekGrid()
 {
-    for (int column = 1; column < GridColumns; ++column) {
-        for (int row = 1; row < GridRows; ++row)
-            ShowInCell(*Label2[GridElement(row, column)], u"-"_s, EmptyCellColor, false);
-    }
+    for (int position = 1; position <= Week::PositionCount; ++position)
+        ShowInCell(BodyCell(position), WeekGrid::EmptyCellText(), WeekGrid::EmptyCellColor, false);
 }
 
 void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
@@ -26,7 +50,7 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
             ShowInCell(BodyCell(position), Courses[i].Caption, Courses[i].Color, true);
     }
     if (value >= 0)
-        Label2[CornerElement]->setText(u"Wert: "_s + STD::NumberText(value));
+        Label2[WeekGrid::CornerElement]->setText(WeekGrid::ValuePrefix() + STD::NumberText(value));
     Check2_Click();
 }
 
@@ -35,7 +59,7 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
 void Form1::Label2_Click(qint16 Index)
 {
     const QString caption = Label2[Index]->text();
-    if (caption == u"-"_s || !IsBodyElement(Index))
+    if (caption == WeekGrid::EmptyCellText() || !WeekGrid::IsBodyElement(Index))
         return;
     const qint32 item = STD::FindListItem(*Combo1, caption, true, true, 0, 0);
     if (item >= 0)

@@ -6,7 +6,7 @@ namespace {
 
 CellMask CheckedCell(int day, int slot)
 {
-    if (day < 0 || day >= DayCount || slot < 0 || slot >= SlotCount)
+    if (day < 0 || day >= Week::DayCount || slot < 0 || slot >= Week::SlotCount)
         STD::Raise(STD::InvalidArgument);
     return CellOf(day, slot);
 }

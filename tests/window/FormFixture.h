@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/ControlColors.h"
 #include "app/Form1.h"
-#include "app/WeekGrid.h"
+#include "controls/ControlColors.h"
 #include "general/Windows1252.h"
+#include "search/WeekGrid.h"
+#include "support/QtPrinting.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,10 +16,8 @@
 #include <map>
 #include <memory>
 
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+using WeekGrid::BodyElement;
+using WeekGrid::CornerElement;
 
 // A course list line: name, priority, offered positions, VisitAll, colour.
 inline QByteArray Line(const QString& name, int priority,

@@ -2,10 +2,10 @@
 // the literal enumeration on random short lists, and against exact counting
 // on long lists.
 #include "search/DistributionSearch.h"
-#include "CourseKinds.h"
-#include "ErrorExpectations.h"
-#include "ReferenceSearch.h"
 #include "model/CourseOrder.h"
+#include "support/CourseKinds.h"
+#include "support/ErrorExpectations.h"
+#include "support/ReferenceSearch.h"
 
 #include <gtest/gtest.h>
 

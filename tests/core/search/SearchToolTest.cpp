@@ -1,5 +1,5 @@
 // kalustra-search run as a program: its lines, its stop rule, its failures.
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <QProcess>
 

@@ -1,0 +1,113 @@
+#include "controls/ChooserBox.h"
+
+#include "controls/KeyCode.h"
+#include "general/StdError.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setDuplicatesEnabled(true);
+    // When the focus leaves, Qt selects the item that equals the edit text.
+    // Here the text names a course only when the handlers look it up, and
+    // the selected position changes only when asked to.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
+    connect(this, &QComboBox::activated, this, &ChooserBox::PickedFromList);
+}
+
+QString ChooserBox::List(int position) const
+{
+    return position >= 0 && position < count() ? itemText(position) : QString();
+}
+
+void ChooserBox::SetList(int position, const QString& text)
+{
+    CheckPosition(position);
+    KeepingEditText([&] { setItemText(position, text); });
+}
+
+void ChooserBox::AddItem(const QString& text)
+{
+    KeepingEditText([&] { addItem(text); });
+}
+
+void ChooserBox::RemoveItem(int position)
+{
+    CheckPosition(position);
+    KeepingEditText([&] { removeItem(position); });
+    if (listIndex_ == position)
+        listIndex_ = -1;
+    else if (listIndex_ > position)
+        --listIndex_;
+}
+
+void ChooserBox::SetListIndex(int position)
+{
+    if (position != -1)
+        CheckPosition(position);
+    listIndex_ = position;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(listIndex_);
+    }
+    SetText(List(listIndex_));
+    Q_EMIT Click();
+}
+
+QString ChooserBox::Text() const
+{
+    return lineEdit()->text();
+}
+
+void ChooserBox::SetText(const QString& text)
+{
+    lineEdit()->setText(text);
+}
+
+void ChooserBox::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyDown(KeyCodeOf(*event), ShiftStateOf(*event));
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ChooserBox::CheckPosition(int position) const
+{
+    if (position < 0 || position >= count())
+        STD::Raise(STD::InvalidArgument);
+}
+
+void ChooserBox::KeepingEditText(const std::function<void()>& changeItems)
+{
+    // Qt rewrites the edit text when the item it counts as current changes,
+    // moves or disappears, and when the first item arrives in an empty list.
+    QLineEdit& edit = *lineEdit();
+    const QString text = edit.text();
+    const int cursor = edit.cursorPosition();
+    {
+        const QSignalBlocker blockEdit(&edit);
+        const QSignalBlocker blockBox(this);
+        changeItems();
+        if (edit.text() != text) {
+            edit.setText(text);
+            edit.setCursorPosition(cursor);
+        }
+    }
+}
+
+void ChooserBox::PickedFromList(int position)
+{
+    listIndex_ = position;
+    SetText(List(position));
+    Q_EMIT Click();
+}

@@ -1,0 +1,37 @@
+#include "controls/InfoField.h"
+
+#include "general/TextRoutines.h"
+
+#include <QScopedValueRollback>
+
+InfoField::InfoField(QWidget* parent) : QPlainTextEdit(parent)
+{
+    // Tab moves on to the next field, as in every other field of the window.
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &InfoField::ContentChanged);
+}
+
+void InfoField::SetText(const QString& text)
+{
+    if (text == text_)
+        return;
+    {
+        const QScopedValueRollback guard(settingText_, true);
+        setPlainText(text);
+    }
+    text_ = text;
+    shown_ = toPlainText();
+    Q_EMIT Change();
+}
+
+void InfoField::ContentChanged()
+{
+    if (settingText_)
+        return;
+    const QString shown = toPlainText();
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    text_ = QString(shown).replace(u'\n', STD::LineBreak());
+    Q_EMIT Change();
+}

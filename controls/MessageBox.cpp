@@ -1,0 +1,80 @@
+#include "controls/MessageBox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct ButtonChoice
+{
+    MessageAnswer answer;
+    QString caption;
+    QMessageBox::ButtonRole role;
+};
+
+std::vector<ButtonChoice> ChoicesOf(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return {{MessageAnswer::Ok, u"OK"_s, QMessageBox::AcceptRole}};
+    case MessageButtons::YesNo:
+        return {{MessageAnswer::Yes, u"Ja"_s, QMessageBox::YesRole},
+                {MessageAnswer::No, u"Nein"_s, QMessageBox::NoRole}};
+    case MessageButtons::RetryDiscardCancel:
+        return {
+            {MessageAnswer::Retry, u"Wiederholen"_s, QMessageBox::AcceptRole},
+            {MessageAnswer::Discard, u"Ohne Speichern schließen"_s, QMessageBox::DestructiveRole},
+            {MessageAnswer::Cancel, u"Abbrechen"_s, QMessageBox::RejectRole}};
+    }
+    return {};
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer ShowMessageBox(QWidget* parent, const Message& message)
+{
+    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+
+    const std::vector<ButtonChoice> choices = ChoicesOf(message.buttons);
+    std::vector<std::pair<QAbstractButton*, MessageAnswer>> buttons;
+    for (const ButtonChoice& choice : choices) {
+        QPushButton* button = box.addButton(choice.caption, choice.role);
+        buttons.emplace_back(button, choice.answer);
+        if (choice.answer == message.defaultAnswer.value_or(choices.front().answer))
+            box.setDefaultButton(button);
+    }
+    // Escape and the close button take the last choice: "No", "Abbrechen",
+    // or the only button there is.
+    box.setEscapeButton(buttons.back().first);
+
+    box.exec();
+    for (const auto& [button, answer] : buttons) {
+        if (box.clickedButton() == button)
+            return answer;
+    }
+    return buttons.back().second;
+}

@@ -1,0 +1,51 @@
+#include "support/ErrorExpectations.h"
+
+#include "general/NumericValue.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TEST(NumericValue, ReadsTheLeadingNumber)
+{
+    const std::pair<QString, double> cases[] = {
+        {u"-32e3"_s, -32000}, {u" 1 2"_s, 12},
+        {u"&HFF"_s, 255},     {u"&hff"_s, 255},
+        {u"&O17"_s, 15},      {u"&o78"_s, 7},
+        {u"&HZ"_s, 0},        {u"1d2"_s, 100},
+        {u"1D-2"_s, 0.01},    {u"2.5.3"_s, 2.5},
+        {u""_s, 0},           {u"abc"_s, 0},
+        {u"12abc"_s, 12},     {u"\t-\n 4 2"_s, -42},
+        {u"+7"_s, 7},         {u".5"_s, 0.5},
+        {u"-"_s, 0},          {u"1e"_s, 1},
+        {u"2e+3x"_s, 2000},   {u"1,5"_s, 1},
+        {u"\r5"_s, 0},        {u"１"_s, 0},
+        {u"1e-400"_s, 0},     {u"1e999"_s, std::numeric_limits<double>::infinity()},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(STD::NumericValue(text), value) << text.toStdString();
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{2.5, 2},    {3.5, 4},  {-2.5, -2},
+                                               {-3.5, -4},  {0.5, 0},  {2.4999, 2},
+                                               {2.5001, 3}, {-0.4, 0}, {7, 7}};
+    for (const auto& [value, rounded] : cases)
+        EXPECT_EQ(STD::RoundHalfEven(value), rounded) << value;
+}
+
+TEST(RoundToInteger, KeepsTheRangeEndsAndRaisesOverflowBeyond)
+{
+    EXPECT_EQ(STD::RoundToInt16(32767.4), 32767);
+    EXPECT_EQ(STD::RoundToInt16(-32768.5), -32768); // the even neighbour is in range
+    EXPECT_EQ(STD::RoundToInt32(2147483647.4), 2147483647);
+    for (const double outside : {32767.5, -32769.0, std::nan("")})
+        EXPECT_TRUE(RaisesError(STD::Overflow, [=] { STD::RoundToInt16(outside); })) << outside;
+    EXPECT_TRUE(RaisesError(STD::Overflow, [] { STD::RoundToInt32(2147483647.5); }));
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#include "support/CourseMaker.h"
+#include "support/ErrorExpectations.h"
+
+#include "model/CourseCollection.h"
+
+#include <QStringList>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+TEST(CourseCollection, KeepsOneSparePositionWithInitialValues)
+{
+    CourseCollection courses;
+    EXPECT_EQ(courses[0].Times, u"00000000000000000000"_s);
+    EXPECT_THROW(courses[1], std::out_of_range);
+
+    courses.Append().Caption = u"A"_s;
+    courses.Append(Course(u"B"_s, 3));
+    courses.Append().Caption = u"C"_s;
+    EXPECT_EQ(courses.Count(), 3);
+    EXPECT_EQ(courses[3], Termin{});
+    EXPECT_THROW(courses[4], std::out_of_range);
+
+    courses.RemoveAt(1);
+    QStringList names;
+    for (const Termin& course : courses)
+        names << course.Caption;
+    EXPECT_EQ(names, (QStringList{u"A"_s, u"C"_s}));
+    EXPECT_EQ(courses[2], Termin{});
+    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { courses.RemoveAt(2); }));
+    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { courses.SwapRecords(0, 2); }));
+}
+
+TEST(CourseCollection, HoldsAtMost32767Courses)
+{
+    CourseCollection courses;
+    for (int i = 0; i < CourseCollection::MaxCount; ++i)
+        courses.Append();
+    EXPECT_TRUE(courses.IsFull());
+    EXPECT_TRUE(RaisesError(STD::Overflow, [&] { courses.Append(); }));
+    EXPECT_EQ(courses.Count(), 32767);
+}
+
+} // namespace

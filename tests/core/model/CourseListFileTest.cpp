@@ -1,0 +1,192 @@
+#include "support/CourseMaker.h"
+#include "support/ErrorExpectations.h"
+#include "support/TempDir.h"
+
+#include "general/Windows1252.h"
+#include "model/CourseListFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <random>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString ListName = u"liste.txt"_s;
+const QString NoSlot(20, u'0');
+
+CourseCollection Collection(const std::vector<Termin>& list)
+{
+    CourseCollection courses;
+    for (const Termin& course : list)
+        courses.Append(course);
+    return courses;
+}
+
+QByteArray Written(const std::vector<Termin>& list)
+{
+    TempDir dir;
+    WriteCourseList(dir.Path(ListName), Collection(list));
+    return dir.Read(ListName);
+}
+
+TEST(CourseListFile, AMissingFileReadsAsNoCourseAndIsCreated)
+{
+    TempDir dir;
+    const CourseListContent content = ReadCourseList(dir.Path(ListName));
+    EXPECT_TRUE(content.courses.empty());
+    EXPECT_TRUE(content.notices.empty());
+    EXPECT_TRUE(QFileInfo::exists(dir.Path(ListName)));
+    EXPECT_EQ(Written({}), QByteArray());
+}
+
+TEST(CourseListFile, ReadsTheFieldsOfEachLineAndWritesThemBack)
+{
+    TempDir dir;
+    const CourseListContent content = ReadCourseList(
+        dir.Write(ListName, "Analysis I,0,5,255,10000000010000000000,Raum 1#13Prof. X\r\n"
+                            "\xdc"
+                            "bung \x80,5,-32e3,16711680,11111111111111111111,#13\n"
+                            "Chemie,x,-2,0,00000000000000000001,Ende\r\n"
+                            ",0,0,0,00000000000000000000,"));
+    EXPECT_TRUE(content.notices.empty());
+    const std::vector<Termin> expected = {
+        Course(u"Analysis I"_s, 5, u"10000000010000000000"_s, u"Raum 1\r\nProf. X"_s, false, 255),
+        Course(u"Übung €"_s, -32000, QString(20, u'1'), u"\r\n"_s, true, 16711680),
+        Course(u"Chemie"_s, -2, u"00000000000000000001"_s, u"Ende"_s),
+        Termin{},
+    };
+    EXPECT_EQ(content.courses, expected);
+    // Every line ends with CR LF, and any non-zero flag is written as 1.
+    EXPECT_EQ(Written(content.courses),
+              QByteArray("Analysis I,0,5,255,10000000010000000000,Raum 1#13Prof. X\r\n"
+                         "\xdc"
+                         "bung \x80,1,-32000,16711680,11111111111111111111,#13\r\n"
+                         "Chemie,0,-2,0,00000000000000000001,Ende\r\n"
+                         ",0,0,0,00000000000000000000,\r\n"));
+}
+
+TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
+{
+    const struct
+    {
+        const char* what;
+        QByteArray line;
+        Termin course;
+    } cases[] = {
+        {"no comma at all", "Nur ein Name", Course(u"Nur ein Name"_s)},
+        {"nothing after the flag", "A,1", Course(u"A"_s, 0, NoSlot, {}, true)},
+        {"no comma after the priority", "A,0,7", Course(u"A"_s, 7)},
+        {"no comma after the colour", "A,0,7,255", Course(u"A"_s, 7, NoSlot, {}, false, 255)},
+        {"priority too high", "A,0,40000,0,1", Course(u"A"_s, 32767, u"1"_s)},
+        {"priority too low", "A,0,-1e9,0,1", Course(u"A"_s, -32768, u"1"_s)},
+        {"colour beyond a double", "A,0,1,-1e999,1",
+         Course(u"A"_s, 1, u"1"_s, {}, false, -2147483647 - 1)},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const CourseListContent content = ReadCourseList(
+            dir.Write(ListName, "Erste,0,1,0,1\r\n" + c.line + "\r\nLetzte,0,1,0,1"));
+        ASSERT_EQ(content.courses.size(), 3u) << c.what;
+        EXPECT_EQ(content.courses[1], c.course) << c.what;
+        ASSERT_EQ(content.notices.size(), 1u) << c.what;
+        EXPECT_EQ(content.notices[0].lineNumber, 2) << c.what;
+    }
+}
+
+TEST(CourseListFile, EmptyLinesAreSkippedAndLinesBeyondTheLargestListLeftOut)
+{
+    TempDir dir;
+    QByteArray bytes = "A,0,1,0,1\r\n\r\n\nB,0,2,0,1\r\n\r\r\n";
+    for (int i = 2; i < CourseCollection::MaxCount + 2; ++i)
+        bytes += "K,0,0,0,1\r\n";
+    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes));
+    EXPECT_EQ(content.courses.size(), std::size_t(CourseCollection::MaxCount));
+    EXPECT_EQ(content.courses[1].Caption, u"B"_s);
+    const std::vector<int> noticed = {2, 3, 5, 32771};
+    ASSERT_EQ(content.notices.size(), noticed.size());
+    for (std::size_t i = 0; i < noticed.size(); ++i)
+        EXPECT_EQ(content.notices[i].lineNumber, noticed[i]);
+}
+
+TEST(CourseListFile, TextsThatWouldBreakTheLineComeBack)
+{
+    const Termin course = Course(u"Mathe, Teil 1\nneu #10"_s, 1, u"001,Ende"_s, u"a\nb\r\nc"_s);
+    const QByteArray bytes = Written({course});
+    // A short mask is written in full, or it would take the comma and the info.
+    EXPECT_EQ(bytes,
+              QByteArray("Mathe#44 Teil 1 neu #10,0,1,0,001,Ende000000000000,a#13b#13c\r\n"));
+    TempDir dir;
+    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes));
+    ASSERT_EQ(content.courses.size(), 1u);
+    EXPECT_EQ(content.courses[0].Caption, u"Mathe, Teil 1 neu #10"_s);
+    EXPECT_EQ(content.courses[0].Info, u"a\r\nb\r\nc"_s);
+}
+
+TEST(CourseListFile, FailuresAreErrorsAndLeaveTheOldFile)
+{
+    TempDir dir;
+    QDir(dir.Path(u""_s)).mkdir(ListName);
+    // An existing file that cannot be read is no empty list.
+    EXPECT_TRUE(RaisesError(STD::PathFileAccessError, [&] { ReadCourseList(dir.Path(ListName)); }));
+    const CourseCollection courses = Collection({Course(u"Neu"_s)});
+    EXPECT_TRUE(RaisesError(STD::PathFileAccessError,
+                            [&] { WriteCourseList(dir.Path(ListName), courses); }));
+    EXPECT_TRUE(QFileInfo(dir.Path(ListName)).isDir());
+    EXPECT_TRUE(RaisesError(STD::PathNotFound,
+                            [&] { WriteCourseList(dir.Path(u"fehlt/liste.txt"_s), courses); }));
+    // A file that cannot even be created reads as no course, with a notice.
+    const CourseListContent content = ReadCourseList(dir.Path(u"fehlt/liste.txt"_s));
+    EXPECT_TRUE(content.courses.empty());
+    ASSERT_EQ(content.notices.size(), 1u);
+    EXPECT_EQ(content.notices[0].lineNumber, 0);
+}
+
+TEST(CourseListFile, CountsCharactersWrittenAsQuestionMarks)
+{
+    TempDir dir;
+    const CourseCollection courses = Collection({Course(u"Ωmega"_s, 0, NoSlot, u"α und β"_s)});
+    EXPECT_EQ(WriteCourseList(dir.Path(ListName), courses), 3);
+    EXPECT_TRUE(dir.Read(ListName).startsWith("?mega,"));
+}
+
+// Any Windows-1252 text, but for what the format cannot keep: a comma, a
+// line feed or "#" in a name, a lone line feed or "#" in an info.
+QString RandomText(std::mt19937& random, int shortest, int longest, QStringView leftOut)
+{
+    QString text;
+    for (int n = std::uniform_int_distribution(shortest, longest)(random); text.size() < n;) {
+        const QChar c = STD::Windows1252::ToChar(quint8(random()));
+        if (!leftOut.contains(c))
+            text += c;
+    }
+    return text;
+}
+
+TEST(CourseListFile, RandomListsRoundTripExactly)
+{
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<Termin> original(round % 17);
+        for (Termin& course : original) {
+            course.Caption = RandomText(random, 0, 12, u",\n#");
+            course.VisitAll = random() % 2 == 1;
+            course.Priority = qint16(random());
+            course.Color = qint32(random());
+            course.Times = RandomText(random, 20, 20, u"\n");
+            course.Info =
+                RandomText(random, 0, 8, u"\n#") + u"\r\n"_s + RandomText(random, 0, 8, u"\n#");
+        }
+        TempDir dir;
+        WriteCourseList(dir.Path(ListName), Collection(original));
+        const QByteArray firstBytes = dir.Read(ListName);
+        const CourseListContent content = ReadCourseList(dir.Path(ListName));
+        ASSERT_EQ(content.courses, original) << "round " << round;
+        EXPECT_TRUE(content.notices.empty()) << "round " << round;
+        ASSERT_EQ(Written(content.courses), firstBytes) << "round " << round;
+    }
+}
+
+} // namespace

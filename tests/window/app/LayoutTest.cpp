@@ -1,0 +1,150 @@
+#include "window/FormFixture.h"
+
+#include "controls/CaptionFit.h"
+#include "controls/PackedColor.h"
+#include "controls/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class LayoutTest : public FormTest
+{
+protected:
+    void SetUp() override { LoadForm({}); }
+};
+
+TEST_F(LayoutTest, ASampleOfControlsAndTheGridStandWhereTheLayoutPutsThem)
+{
+    Form1& f = *form;
+    EXPECT_EQ(f.size(), QSize(729, 574));
+    // A control, the widget it stands in, and its place in twips.
+    const std::tuple<QWidget*, QWidget*, QRect> placements[] = {
+        {f.Combo1, f.Frame1, {120, 240, 4335, 315}},
+        {f.Text4[2], f.Frame1, {3960, 2400, 495, 285}},
+        {f.Text1, f.Frame1, {120, 2760, 4335, 1935}},
+        {f.Command3, &f, {4680, 120, 1455, 615}},
+        {f.Frame2, &f, {6240, 120, 4695, 3135}},
+        {f.Command5, f.Frame2, {3720, 2640, 855, 375}},
+        {f.Label2[0], &f, {1080, 5400, 1335, 495}},
+        {f.Label2[7], &f, {2520, 6000, 1335, 495}},
+        {f.Label2[29], &f, {8280, 7800, 1335, 495}},
+    };
+    for (const auto& [control, parent, twips] : placements) {
+        const QRect expected = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        EXPECT_EQ(control->geometry(), expected) << twips.x() << ',' << twips.y();
+        EXPECT_EQ(control->parentWidget(), parent) << twips.x() << ',' << twips.y();
+    }
+    EXPECT_FALSE(f.Label2.Exists(30));
+}
+
+TEST_F(LayoutTest, CaptionsFontsAndColoursAtStart)
+{
+    Form1& f = *form;
+    const std::pair<QString, QString> captions[] = {
+        {f.windowTitle(), u"Kalustra"_s},
+        {f.Frame1->title(), u"Lehrveranstaltungen"_s},
+        {f.Command1->text(), u"Eintrag löschen"_s},
+        {f.Command4->text(), u"Veranstaltungen nach Priorität sortieren"_s},
+        {f.Check2->text(), u"Schriftfarbe anpassen"_s},
+        {f.List1->List(0) + u'|' + f.List1->List(4), u"Montag|Freitag"_s},
+        {f.List2->List(0) + u'|' + f.List2->List(3), u"09-11 Uhr|15-17 Uhr"_s},
+    };
+    for (const auto& [shown, expected] : captions)
+        EXPECT_EQ(shown, expected);
+    EXPECT_EQ(f.List1->ListIndex(), 0);
+    EXPECT_DOUBLE_EQ(f.font().pointSizeF(), 8.25);
+    EXPECT_TRUE(f.Frame2->font().bold() && !f.Label4->font().bold() && !f.Command5->font().bold());
+    EXPECT_EQ(ForeColor(*f.Label4), 0x0000FF);
+    // Red is the low byte of a packed colour.
+    EXPECT_EQ(f.Frame2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(PackedFromColor(QColor(0x56, 0x34, 0x12)), 0x123456);
+    EXPECT_EQ(ColorFromPacked(qint32(0xFF0000FFu)), QColor(255, 0, 0));
+
+    const QStringList headers = {QString(),     u"Montag"_s,     u"Dienstag"_s,
+                                 u"Mittwoch"_s, u"Donnerstag"_s, u"Freitag"_s};
+    const QStringList hours = {u"09.00 - 11.00"_s, u"11.00 - 13.00"_s, u"13.00 - 15.00"_s,
+                               u"15.00 - 17.00"_s};
+    // Every day and slot is in view without scrolling, with the view's few
+    // pixels beside the text.
+    for (const ListControl* list : {f.List1, f.List2}) {
+        const QRect last = list->visualItemRect(list->item(list->ListCount() - 1));
+        EXPECT_LE(last.bottom(), list->viewport()->height()) << list->List(0).toStdString();
+        for (int i = 0; i < list->ListCount(); ++i)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->List(i)) + 4,
+                      list->viewport()->width());
+    }
+    for (int index = 0; index < 30; ++index) {
+        const ArrayLabel& cell = *f.Label2[index];
+        const QString caption =
+            index < 6 ? headers[index] : (index % 6 == 0 ? hours[index / 6 - 1] : u"-"_s);
+        EXPECT_EQ(cell.text(), caption) << index;
+        EXPECT_TRUE(cell.isVisibleTo(&f) && cell.font().bold() &&
+                    cell.alignment() == Qt::AlignCenter)
+            << index;
+        EXPECT_EQ(BackColor(cell), 0xD0D0D0) << index;
+    }
+}
+
+TEST_F(LayoutTest, GridCellsWrapLongCourseNames)
+{
+    ArrayLabel& cell = *form->Label2[7];
+    const double designed = cell.font().pointSizeF();
+    const QSize area = cell.contentsRect().size();
+    // A word a little too long for a line stays whole at a slightly smaller
+    // size; a much longer one breaks inside, at the designed size.
+    cell.setText(u"Programmierung"_s);
+    ASSERT_FALSE(CaptionFits(cell.font(), cell.text(), area));
+    EXPECT_LT(cell.CaptionFont().pointSizeF(), designed);
+    EXPECT_GE(cell.CaptionFont().pointSizeF(), designed - 1.25);
+    EXPECT_TRUE(CaptionFits(cell.CaptionFont(), cell.text(), area));
+    cell.setText(u"Softwaretechnikpraktikum"_s);
+    EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), designed);
+    // Too many lines for the cell: a smaller size, and all of it in view.
+    cell.setText(u"Lineare Algebra für Informatiker"_s);
+    EXPECT_LT(cell.CaptionFont().pointSizeF(), designed);
+    EXPECT_TRUE(CaptionFits(cell.CaptionFont(), cell.text(), area,
+                            {QTextOption::WrapAtWordBoundaryOrAnywhere}));
+}
+
+TEST_F(LayoutTest, TabOrderFollowsTheLayout)
+{
+    ShowActive();
+    Form1& f = *form;
+    const QWidget* const expected[] = {f.Combo1,   f.List1,    f.List2,    f.Command1, f.Text2,
+                                       f.Check1,   f.Text4[0], f.Text4[1], f.Text4[2], f.Text1,
+                                       f.Text3,    f.Command2, f.Check2,   f.Command3, f.Command4,
+                                       f.Command5, f.Command6, f.Combo1};
+    EXPECT_EQ(QApplication::focusWidget(), f.Combo1);
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "after tab " << i;
+    }
+}
+
+TEST_F(LayoutTest, TheInfoPanelCoversItsButtonUntilOkHidesIt)
+{
+    ShowActive();
+    Form1& f = *form;
+    const QPoint infoButton = f.Command6->geometry().center();
+    EXPECT_FALSE(f.Frame2->isHidden());
+    EXPECT_TRUE(f.Frame2->isAncestorOf(f.childAt(infoButton)) || f.childAt(infoButton) == f.Frame2);
+    QTest::mouseClick(f.Command5, Qt::LeftButton);
+    EXPECT_TRUE(f.Frame2->isHidden());
+    EXPECT_EQ(f.childAt(infoButton), f.Command6);
+    QTest::mouseClick(f.Command6, Qt::LeftButton);
+    EXPECT_FALSE(f.Frame2->isHidden());
+
+    // The about text in its nine lines, two of them empty.
+    const QStringList lines = f.Label4->text().split(u"\r\n"_s);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_TRUE(lines[0] == u"Kalustra" && lines[2].isEmpty() && lines[5].isEmpty());
+    EXPECT_TRUE(lines[7].contains(u"@example.org") && lines[8].contains(u"example.org"));
+}
+
+} // namespace

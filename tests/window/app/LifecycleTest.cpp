@@ -1,0 +1,149 @@
+#include "window/FormFixture.h"
+
+#include "app/ListFileMessages.h"
+#include "general/StdError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using LifecycleTest = FormTest;
+
+const QByteArray ThreeCourses = "Zebra,0,3,255,10000000000000000000,Raum 1#13Prof. X\r\n"
+                                "apfel,1,-1,65280,01000000000000000000,\r\n"
+                                "Birne,0,7,16711680,00100000000000000000,Pool\r\n";
+
+TEST_F(LifecycleTest, WithoutCoursesTheWindowStartsEmpty)
+{
+    for (const bool fileExists : {false, true}) {
+        QFile::remove(ListFile());
+        if (fileExists)
+            WriteList({});
+        MakeForm().Form_Load();
+        // A missing file is made, empty.
+        EXPECT_TRUE(QFileInfo(ListFile()).isFile());
+        EXPECT_EQ(form->Combo1->ListCount(), 0);
+        EXPECT_EQ(form->Combo1->ListIndex(), -1);
+        qint16 cancel = 0;
+        form->Form_Unload(cancel);
+        EXPECT_EQ(cancel, 0);
+        EXPECT_EQ(ReadList(), QByteArray());
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// Shown twice, the window loads once; closing it writes the courses, and
+// tells of characters the file's code page cannot hold.
+TEST_F(LifecycleTest, CoursesAreLoadedInFileOrderAndWrittenAtClose)
+{
+    WriteList(ThreeCourses);
+    MakeForm().show();
+    form->hide();
+    form->show();
+    ASSERT_EQ(form->Combo1->ListCount(), 3);
+    EXPECT_EQ(form->Combo1->List(0) + form->Combo1->List(1) + form->Combo1->List(2),
+              u"ZebraapfelBirne");
+    EXPECT_EQ(form->Combo1->ListIndex(), 0);
+    EXPECT_EQ(form->Combo1->Text(), u"Zebra");
+    EXPECT_TRUE(messages.empty());
+
+    form->Courses[0].Caption = u"Łódź"_s;
+    form->Courses[1].Priority = 12;
+    form->Courses[2].Info = u"Raum 3\r\nDr. Y"_s;
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(ReadList(), "?\xf3"
+                          "d?,0,3,255,10000000000000000000,Raum 1#13Prof. X\r\n"
+                          "apfel,1,12,65280,01000000000000000000,\r\n"
+                          "Birne,0,7,16711680,00100000000000000000,Raum 3#13Dr. Y\r\n");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(messages[0].text.contains(u"wurden 2 Zeichen"));
+}
+
+TEST_F(LifecycleTest, RepairedLinesAreToldOnceAndNoCourseIsLost)
+{
+    LoadForm("Analysis\r\n\r\nAlgebra,0,99999,255,10000000000000000000,\r\nStatistik,1,2\r\n");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
+    for (const char* line : {"Zeile 1:", "Zeile 2:", "Zeile 3:", "Zeile 4:"})
+        EXPECT_TRUE(messages[0].text.contains(QString::fromUtf8(line))) << line;
+    EXPECT_TRUE(messages[0].text.contains(QFileInfo(ListFile()).absoluteFilePath()));
+    ASSERT_EQ(form->Combo1->ListCount(), 3);
+    EXPECT_EQ(form->Combo1->List(2), u"Statistik");
+
+    std::vector<LineNotice> notices(30, {1, u"leere Zeile übersprungen"_s});
+    const QString text = RepairNoticeText(u"liste.txt"_s, notices);
+    EXPECT_EQ(text.count(u"Zeile 1:"_s), ListedNotices);
+    EXPECT_TRUE(text.contains(u"und %1 weitere Hinweise"_s.arg(30 - ListedNotices)));
+    notices.resize(ListedNotices + 1);
+    EXPECT_TRUE(RepairNoticeText(u"liste.txt"_s, notices).contains(u"ein weiterer Hinweis"));
+}
+
+// "liste.txt" is a directory here, which no user can read, root included.
+TEST_F(LifecycleTest, AnUnreadableListIsWrittenOverOnlyWithTheUsersYes)
+{
+    ASSERT_TRUE(QDir(directory.path()).mkdir(u"liste.txt"_s));
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        messages.clear();
+        MakeForm().Form_Load();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gelesen werden"));
+        EXPECT_EQ(form->Combo1->ListCount(), 0);
+        // After the yes the save is tried, and fails on the directory.
+        answers = {answer, MessageAnswer::Discard};
+        qint16 cancel = 0;
+        form->Form_Unload(cancel);
+        EXPECT_EQ(cancel, 0);
+        ASSERT_EQ(messages.size(), answer == MessageAnswer::Yes ? 3u : 2u);
+        EXPECT_EQ(messages[1].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(messages[1].defaultAnswer, MessageAnswer::No);
+    }
+}
+
+// The save at the end fails: the file became a directory meanwhile.
+TEST_F(LifecycleTest, AFailedSaveLetsTheUserRetryDiscardOrStay)
+{
+    // The answer, whether the window closes, whether the file is saved.
+    const std::tuple<MessageAnswer, bool, bool> cases[] = {{MessageAnswer::Discard, true, false},
+                                                           {MessageAnswer::Cancel, false, false},
+                                                           {MessageAnswer::Retry, true, true}};
+    for (const auto& [answer, closes, saved] : cases) {
+        messages.clear();
+        LoadForm(ThreeCourses);
+        form->show();
+        ASSERT_TRUE(QFile::remove(ListFile()));
+        ASSERT_TRUE(QDir(directory.path()).mkdir(u"liste.txt"_s));
+        // Retried twice: the second failure removes the obstacle.
+        answers = {answer, answer};
+        onMessage = [this](const Message&) {
+            if (messages.size() == 2)
+                QDir(ListFile()).removeRecursively();
+        };
+        EXPECT_EQ(form->close(), closes);
+        EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
+        EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gespeichert werden"));
+        EXPECT_EQ(messages.size(), saved ? 2u : 1u);
+        EXPECT_EQ(ReadList(), saved ? ThreeCourses : QByteArray());
+        QDir(ListFile()).removeRecursively();
+    }
+}
+
+TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
+{
+    LoadForm({});
+    // The error stays inside its handler; the other handlers of the same
+    // event still run.
+    form->On(form->Command5, &QPushButton::clicked,
+             [] { STD::Raise(STD::FileNotFound, u"liste.txt"_s); });
+    QTest::mouseClick(form->Command5, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(messages[0].text.startsWith(u"Fehler 53: Datei nicht gefunden"));
+    EXPECT_TRUE(form->Frame2->isHidden());
+}
+
+} // namespace
