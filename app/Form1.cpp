@@ -39,6 +39,21 @@ MessageAnswer Form1::MsgBox(const Message& message)
     return showMessage_(message);
 }
 
+void Form1::Tell(const QString& text, MessageIcon icon)
+{
+    Ask(text, MessageButtons::Ok, icon);
+}
+
+MessageAnswer Form1::Ask(const QString& text, MessageButtons buttons, MessageIcon icon,
+                         std::optional<MessageAnswer> defaultAnswer)
+{
+    return MsgBox({.text = text,
+                   .title = windowTitle(),
+                   .buttons = buttons,
+                   .icon = icon,
+                   .defaultAnswer = defaultAnswer});
+}
+
 void Form1::RunHandler(const std::function<void()>& handler)
 {
     int number = 0;
@@ -55,10 +70,7 @@ void Form1::RunHandler(const std::function<void()>& handler)
         text = u"Unbekannter Fehler"_s;
     }
     try {
-        MsgBox({.text = HandlerErrorText(number, text),
-                .title = windowTitle(),
-                .buttons = MessageButtons::Ok,
-                .icon = MessageIcon::Critical});
+        Tell(HandlerErrorText(number, text), MessageIcon::Critical);
     } catch (...) {
         // Nothing is left to tell the user with; the program goes on.
     }

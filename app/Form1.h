@@ -16,6 +16,7 @@
 #include <array>
 #include <concepts>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -44,6 +45,10 @@ public:
     // Every question and notice to the user goes through this one function.
     void SetMessageFunction(MessageFunction showMessage);
     MessageAnswer MsgBox(const Message& message);
+    // A notice or a question titled with the window's caption.
+    void Tell(const QString& text, MessageIcon icon);
+    MessageAnswer Ask(const QString& text, MessageButtons buttons, MessageIcon icon,
+                      std::optional<MessageAnswer> defaultAnswer = std::nullopt);
 
     // Runs an event's handler. An error that escapes it is shown to the
     // user with its number and text, and the program goes on.

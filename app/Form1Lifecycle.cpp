@@ -12,11 +12,18 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString ReasonOf(const std::exception& error)
+// Whatever failed, its reason in words the user can read.
+template <typename Action> bool Attempt(Action action, QString& reason)
 {
-    if (const auto* stdError = dynamic_cast<const STD::Error*>(&error))
-        return stdError->Text();
-    return QString::fromLocal8Bit(error.what());
+    try {
+        action();
+        return true;
+    } catch (const STD::Error& error) {
+        reason = error.Text();
+    } catch (const std::exception& error) {
+        reason = QString::fromLocal8Bit(error.what());
+    }
+    return false;
 }
 
 } // namespace
@@ -36,33 +43,26 @@ void Form1::Form_Load()
 
 void Form1::ReadListFile()
 {
-    try {
-        CourseListContent content = ReadCourseList(listFileName_);
-        for (Termin& course : content.courses) {
-            Combo1->AddItem(course.Caption);
-            Courses.Append(std::move(course));
-        }
-        listFileNotices_ = std::move(content.notices);
-    } catch (const std::exception& error) {
-        // Whatever went wrong, the file may hold courses: it is not written
-        // over at the end without the user's yes.
-        listFileUnreadable_ = true;
-        listFileError_ = ReasonOf(error);
-    }
+    // Whatever goes wrong, the file may hold courses: it is not written
+    // over at the end without the user's yes.
+    listFileUnreadable_ = !Attempt(
+        [this] {
+            CourseListContent content = ReadCourseList(listFileName_);
+            for (Termin& course : content.courses) {
+                Combo1->AddItem(course.Caption);
+                Courses.Append(std::move(course));
+            }
+            listFileNotices_ = std::move(content.notices);
+        },
+        listFileError_);
 }
 
 void Form1::TellAboutListFile()
 {
     if (listFileUnreadable_) {
-        MsgBox({.text = UnreadableListText(listFileName_, listFileError_),
-                .title = windowTitle(),
-                .buttons = MessageButtons::Ok,
-                .icon = MessageIcon::Warning});
+        Tell(UnreadableListText(listFileName_, listFileError_), MessageIcon::Warning);
     } else if (!listFileNotices_.empty()) {
-        MsgBox({.text = RepairNoticeText(listFileName_, listFileNotices_),
-                .title = windowTitle(),
-                .buttons = MessageButtons::Ok,
-                .icon = MessageIcon::Warning});
+        Tell(RepairNoticeText(listFileName_, listFileNotices_), MessageIcon::Warning);
     }
 }
 
@@ -75,34 +75,23 @@ void Form1::Form_Unload(qint16& Cancel)
 
 bool Form1::MayOverwriteListFile()
 {
-    const MessageAnswer answer =
-        MsgBox({.text = OverwriteUnreadableQuestion(listFileName_, Courses.Count()),
-                .title = windowTitle(),
-                .buttons = MessageButtons::YesNo,
-                .icon = MessageIcon::Question,
-                .defaultAnswer = MessageAnswer::No});
-    return answer == MessageAnswer::Yes;
+    return Ask(OverwriteUnreadableQuestion(listFileName_, Courses.Count()), MessageButtons::YesNo,
+               MessageIcon::Question, MessageAnswer::No) == MessageAnswer::Yes;
 }
 
 void Form1::SaveListFile(qint16& Cancel)
 {
     for (;;) {
-        try {
-            const qsizetype replaced = WriteCourseList(listFileName_, Courses);
+        qsizetype replaced = 0;
+        QString reason;
+        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses); }, reason)) {
             if (replaced > 0)
-                MsgBox({.text = ReplacedCharactersText(listFileName_, replaced),
-                        .title = windowTitle(),
-                        .buttons = MessageButtons::Ok,
-                        .icon = MessageIcon::Information});
+                Tell(ReplacedCharactersText(listFileName_, replaced), MessageIcon::Information);
             return;
-        } catch (const std::exception& error) {
-            const MessageAnswer answer =
-                MsgBox({.text = SaveFailedText(listFileName_, ReasonOf(error)),
-                        .title = windowTitle(),
-                        .buttons = MessageButtons::RetryDiscardCancel,
-                        .icon = MessageIcon::Critical});
-            if (answer == MessageAnswer::Retry)
-                continue;
+        }
+        const MessageAnswer answer = Ask(SaveFailedText(listFileName_, reason),
+                                         MessageButtons::RetryDiscardCancel, MessageIcon::Critical);
+        if (answer != MessageAnswer::Retry) {
             if (answer == MessageAnswer::Cancel)
                 Cancel = 1;
             return;
