@@ -19,27 +19,42 @@ protected:
     void SetUp() override { LoadForm({}); }
 };
 
-TEST_F(LayoutTest, ASampleOfControlsAndTheGridStandWhereTheLayoutPutsThem)
+// Every control lies within the one that holds it, and none covers another
+// but where the layout means it to: the info panel over its button, the
+// about text's last line beside "OK", and two fields over the end of their
+// labels, whose captions still show whole.
+TEST_F(LayoutTest, NoControlCoversAnotherAndTheGridStandsInItsRows)
 {
     Form1& f = *form;
     EXPECT_EQ(f.size(), QSize(729, 574));
-    // A control, the widget it stands in, and its place in twips.
-    const std::tuple<QWidget*, QWidget*, QRect> placements[] = {
-        {f.Combo1, f.Frame1, {120, 240, 4335, 315}},
-        {f.Text4[2], f.Frame1, {3960, 2400, 495, 285}},
-        {f.Text1, f.Frame1, {120, 2760, 4335, 1935}},
-        {f.Command3, &f, {4680, 120, 1455, 615}},
-        {f.Frame2, &f, {6240, 120, 4695, 3135}},
-        {f.Command5, f.Frame2, {3720, 2640, 855, 375}},
-        {f.Label2[0], &f, {1080, 5400, 1335, 495}},
-        {f.Label2[7], &f, {2520, 6000, 1335, 495}},
-        {f.Label2[29], &f, {8280, 7800, 1335, 495}},
+    const std::pair<QWidget*, QWidget*> meant[] = {{f.Frame2, f.Command6},
+                                                   {f.Label4, f.Command5},
+                                                   {f.Label1, f.Text2},
+                                                   {f.Label3, f.Text4[0]}};
+    const auto isMeant = [&](const QWidget* a, const QWidget* b) {
+        return std::any_of(std::begin(meant), std::end(meant), [&](const auto& pair) {
+            return (pair.first == a && pair.second == b) || (pair.first == b && pair.second == a);
+        });
     };
-    for (const auto& [control, parent, twips] : placements) {
-        const QRect expected = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-        EXPECT_EQ(control->geometry(), expected) << twips.x() << ',' << twips.y();
-        EXPECT_EQ(control->parentWidget(), parent) << twips.x() << ',' << twips.y();
+    for (QWidget* holder : {static_cast<QWidget*>(&f), static_cast<QWidget*>(f.Frame1),
+                            static_cast<QWidget*>(f.Frame2)}) {
+        const QList<QWidget*> controls = holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            const std::string name = control->metaObject()->className();
+            EXPECT_TRUE(holder->rect().contains(control->geometry())) << name;
+            for (const QWidget* other : controls) {
+                if (control != other && !isMeant(control, other)) {
+                    EXPECT_FALSE(control->geometry().intersects(other->geometry()))
+                        << name << " and " << other->metaObject()->className();
+                }
+            }
+        }
     }
+    for (const auto& [label, field] : {std::pair{f.Label1, f.Text2}, {f.Label3, f.Text4[0]}})
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), field->x() - label->x())
+            << label->text().toStdString();
+    EXPECT_EQ(f.Label2[7]->geometry().topLeft(), QPoint(2520, 6000) / TwipsPerPixel);
+    EXPECT_EQ(f.Label2[29]->geometry().topLeft(), QPoint(8280, 7800) / TwipsPerPixel);
     EXPECT_FALSE(f.Label2.Exists(30));
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QPointer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -144,6 +145,20 @@ TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(messages[0].text.startsWith(u"Fehler 53: Datei nicht gefunden"));
     EXPECT_TRUE(form->Frame2->isHidden());
+}
+
+// The controls go before the state their handlers use: a control that runs
+// a handler as it goes (the focused search button losing the focus) finds
+// the grid and the courses still there.
+TEST_F(LifecycleTest, TheControlsAreDestroyedBeforeTheWindowsState)
+{
+    LoadForm(ThreeCourses);
+    const QPointer<LabelArray> grid = &form->Label2;
+    bool gridThere = false;
+    QObject::connect(form->Command2, &QObject::destroyed, [&] { gridThere = !grid.isNull(); });
+    form.reset();
+    EXPECT_TRUE(gridThere);
+    EXPECT_TRUE(grid.isNull());
 }
 
 } // namespace

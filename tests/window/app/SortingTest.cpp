@@ -20,34 +20,6 @@ QStringList CourseNames(const Form1& form)
     return names;
 }
 
-TEST_F(SortingTest, ReordersCoursesAndChooserTogether)
-{
-    // What is shown, the key, the courses with their priorities, the order.
-    const std::tuple<const char*, QString, QList<std::pair<QString, int>>, QStringList> cases[] = {
-        {"by character code",
-         u"alphabet"_s,
-         {{u"Zebra"_s, 0}, {u"apfel"_s, 0}, {u"Birne"_s, 0}, {u"Äpfel"_s, 0}},
-         {u"Birne"_s, u"Zebra"_s, u"apfel"_s, u"Äpfel"_s}},
-        {"descending priority",
-         u"priority"_s,
-         {{u"Drei"_s, 3}, {u"MinusEins"_s, -1}, {u"Sieben"_s, 7}},
-         {u"Sieben"_s, u"Drei"_s, u"MinusEins"_s}},
-        {"key trimmed and lower-cased",
-         u" Priority "_s,
-         {{u"Eins"_s, 1}, {u"Zwei"_s, 2}},
-         {u"Zwei"_s, u"Eins"_s}},
-        {"no course", u"alphabet"_s, {}, {}},
-    };
-    for (const auto& [what, key, courses, sorted] : cases) {
-        QByteArray list;
-        for (const auto& [name, priority] : courses)
-            list += Line(name, priority);
-        LoadForm(list);
-        form->SortCourses(key);
-        EXPECT_EQ(CourseNames(*form), sorted) << what;
-    }
-}
-
 TEST_F(SortingTest, TheChosenCourseStaysChosenAndShown)
 {
     LoadForm(Line(u"A"_s, 1) + Line(u"B"_s, 2) + Line(u"C"_s, 3));
