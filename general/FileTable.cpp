@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace STD {
@@ -150,18 +152,19 @@ bool FileTable::IsOpen(int fileNumber) const
     return files_.contains(fileNumber);
 }
 
-FileTable::OpenFile& FileTable::FileAt(int fileNumber)
+const FileTable::OpenFile& FileTable::FileAt(int fileNumber) const
 {
     CheckFileNumber(fileNumber);
-    auto entry = files_.find(fileNumber);
+    const auto entry = files_.find(fileNumber);
     if (entry == files_.end())
         Raise(BadFileNumber);
     return entry->second;
 }
 
-const FileTable::OpenFile& FileTable::FileAt(int fileNumber) const
+FileTable::OpenFile& FileTable::FileAt(int fileNumber)
 {
-    return const_cast<FileTable*>(this)->FileAt(fileNumber);
+    // The table is not const here, so neither is the file it holds.
+    return const_cast<OpenFile&>(std::as_const(*this).FileAt(fileNumber));
 }
 
 qint64 FileTable::Position(int fileNumber) const

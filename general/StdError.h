@@ -25,7 +25,10 @@ enum ErrorNumber : int
     PathNotFound = 76,
 };
 
-// A routine that refuses its input raises this; nothing in the core catches it.
+// A routine that refuses its input raises this. The core catches it in two
+// places only: the file table's destructor, where a failed write-back can no
+// longer be told to anyone, and the list reader, where a missing file that
+// cannot be made reads as an empty list with a notice.
 class Error : public std::runtime_error
 {
 public:
