@@ -71,6 +71,21 @@ public:
     // Course chooser (lookup/).
     void Combo1_Click();
 
+    // Course editor (editor/). No current course is kept: each handler finds
+    // it afresh by the chooser's text, and -1 (no course of that name)
+    // leaves every course alone.
+    qint32 FindSelectedCourse() const;
+    void ShowCourseFields();
+    void StoreCourseFields();
+    // The field rules: each corrects its field and stores it at once.
+    void Text1_Change();
+    void Text2_Change();
+    void Text4_Change(qint16 Index);
+    void Check1_Click();
+    // The day list shows the day's slots; Enter in the slot list stores them.
+    void List1_Click();
+    void List2_KeyDown(qint16 KeyCode, qint16 Shift);
+
     // Sorting (app/Form1Sorting.cpp).
     void SortCourses(const QString& key);
     void Command3_Click();
@@ -144,6 +159,8 @@ private:
     void TellAboutListFile();
     void SaveListFile(qint16& Cancel);
     bool MayOverwriteListFile();
+    // editor/
+    void StoreDaySlots(Termin& course);
     // search/
     void BuildWeekGrid();
     qint32 ShownValue() const;

@@ -8,6 +8,14 @@ void Form1::ConnectEvents()
 {
     On(Combo1, &ChooserBox::Click, &Form1::Combo1_Click);
 
+    On(Text1, &InfoField::Change, &Form1::Text1_Change);
+    On(Text2, &TextField::Change, &Form1::Text2_Change);
+    for (qint16 i = 0; i < qint16(Text4.size()); ++i)
+        On(Text4[i], &TextField::Change, [this, i] { Text4_Change(i); });
+    On(Check1, &QCheckBox::toggled, &Form1::Check1_Click);
+    On(List1, &ListControl::Click, &Form1::List1_Click);
+    On(List2, &ListControl::KeyDown, &Form1::List2_KeyDown);
+
     On(Command2, &QPushButton::clicked, &Form1::Command2_Click);
     On(Command2, &CommandButton::LostFocus, &Form1::Command2_LostFocus);
     On(&Label2, &LabelArray::Click, &Form1::Label2_Click);

@@ -34,8 +34,12 @@ void Form1::Form_Load()
     Courses.Clear();
     List1->SetListIndex(0);
     ReadListFile();
-    if (Combo1->ListCount() > 0)
+    if (Combo1->ListCount() > 0) {
         Combo1->SetListIndex(0);
+        // The info field takes the course's colour even where no colour
+        // field changed.
+        Text4_Change(0);
+    }
     BuildWeekGrid();
     Label4->setText(Label4->text().replace(u"#13"_s, STD::LineBreak()));
     TellAboutListFile();

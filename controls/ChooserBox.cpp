@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent)
@@ -20,28 +21,39 @@ ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent)
 
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
     connect(this, &QComboBox::activated, this, &ChooserBox::PickedFromList);
+
+    const QAbstractItemModel* items = model();
+    connect(items, &QAbstractItemModel::rowsInserted, this, &ChooserBox::CopyItemTexts);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, &ChooserBox::CopyItemTexts);
+    connect(items, &QAbstractItemModel::rowsMoved, this, &ChooserBox::CopyItemTexts);
+    connect(items, &QAbstractItemModel::dataChanged, this, &ChooserBox::CopyItemTexts);
+    connect(items, &QAbstractItemModel::layoutChanged, this, &ChooserBox::CopyItemTexts);
+    connect(items, &QAbstractItemModel::modelReset, this, &ChooserBox::CopyItemTexts);
 }
 
 QString ChooserBox::List(int position) const
 {
-    return position >= 0 && position < count() ? itemText(position) : QString();
+    return itemTexts_.value(position);
 }
 
 void ChooserBox::SetList(int position, const QString& text)
 {
     CheckPosition(position);
     KeepingEditText([&] { setItemText(position, text); });
+    itemTexts_[position] = text;
 }
 
 void ChooserBox::AddItem(const QString& text)
 {
     KeepingEditText([&] { addItem(text); });
+    itemTexts_.append(text);
 }
 
 void ChooserBox::RemoveItem(int position)
 {
     CheckPosition(position);
     KeepingEditText([&] { removeItem(position); });
+    itemTexts_.removeAt(position);
     if (listIndex_ == position)
         listIndex_ = -1;
     else if (listIndex_ > position)
@@ -94,6 +106,7 @@ void ChooserBox::KeepingEditText(const std::function<void()>& changeItems)
     QLineEdit& edit = *lineEdit();
     const QString text = edit.text();
     const int cursor = edit.cursorPosition();
+    const QScopedValueRollback ownChange(changingItems_, true);
     {
         const QSignalBlocker blockEdit(&edit);
         const QSignalBlocker blockBox(this);
@@ -110,4 +123,14 @@ void ChooserBox::PickedFromList(int position)
     listIndex_ = position;
     SetText(List(position));
     Q_EMIT Click();
+}
+
+void ChooserBox::CopyItemTexts()
+{
+    if (changingItems_)
+        return;
+    itemTexts_.clear();
+    itemTexts_.reserve(count());
+    for (int position = 0; position < count(); ++position)
+        itemTexts_.append(itemText(position));
 }

@@ -16,6 +16,9 @@
 //   item that matches it.
 // - No completion: the typed text stays as typed.
 // - Changing, adding or removing items leaves the edit text as it was.
+// - List() reads a copy of the item texts kept beside Qt's model: every
+//   lookup of the selected course scans them, and reading Qt's model item
+//   by item is too slow for a keystroke over thousands of courses.
 class ChooserBox : public QComboBox, public STD::ItemList
 {
     Q_OBJECT
@@ -48,6 +51,10 @@ private:
     void CheckPosition(int position) const;
     void KeepingEditText(const std::function<void()>& changeItems);
     void PickedFromList(int position);
+    // Brings the copy in line with a change made past the methods above.
+    void CopyItemTexts();
 
     int listIndex_ = -1;
+    QStringList itemTexts_;
+    bool changingItems_ = false;
 };

@@ -1,13 +1,17 @@
 #include "controls/TextField.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QValidator>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
-// Cuts what an edit inserted beyond the allowed length, as a maximum length
-// would. Qt runs it for the program's texts as well, which pass unchanged.
+// Cuts what the user's edit inserted beyond the allowed length, as a maximum
+// length would. Qt runs it for the program's texts as well, which pass
+// unchanged.
 class TextField::TypingLimitValidator : public QValidator
 {
 public:
@@ -34,21 +38,42 @@ TextField::TextField(int typingLimit, QWidget* parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         textBefore_ = text;
+        // The user's edit is done; what the handlers set in turn is the
+        // program's text, even while the key that caused it is handled.
+        const QScopedValueRollback programText(userInput_, false);
         Q_EMIT Change();
     });
     if (typingLimit_ > 0)
         setValidator(new TypingLimitValidator(*this));
 }
 
-void TextField::setText(const QString& text)
+bool TextField::event(QEvent* event)
 {
-    const QScopedValueRollback guard(settingText_, true);
-    QLineEdit::setText(text);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonRelease: // the middle button pastes the selection
+    case QEvent::Drop: {
+        const QScopedValueRollback typing(userInput_, true);
+        return QLineEdit::event(event);
+    }
+    default:
+        return QLineEdit::event(event);
+    }
+}
+
+void TextField::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Qt's own menu returns before the user chooses; this one is run to the
+    // end here, so that its paste counts as the user's input.
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    const QScopedValueRollback typing(userInput_, true);
+    menu->exec(event->globalPos());
 }
 
 qsizetype TextField::AllowedLength() const
 {
-    if (settingText_ || typingLimit_ == 0)
+    if (!userInput_ || typingLimit_ == 0)
         return std::numeric_limits<qsizetype>::max();
     return std::max<qsizetype>(typingLimit_, textBefore_.size());
 }

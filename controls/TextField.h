@@ -4,8 +4,9 @@
 
 // A single-line text field. Change() is emitted at once whenever the text
 // changes, by typing or by the program, and only then. The typing limit
-// holds for what the user types or pastes; a text that the program sets is
-// always kept in full (QLineEdit's maximum length would cut it).
+// holds for what the user types, pastes or drops; a text that the program
+// sets, by whatever route (QLineEdit's setText or insert, the text
+// property), is always kept in full, as QLineEdit's maximum length would not.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -15,11 +16,13 @@ public:
 
     QString Text() const { return text(); }
     void SetText(const QString& text) { setText(text); }
-    // Hides QLineEdit::setText, which would apply the typing limit.
-    void setText(const QString& text);
 
 Q_SIGNALS:
     void Change();
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     class TypingLimitValidator;
@@ -28,7 +31,8 @@ private:
     qsizetype AllowedLength() const;
 
     int typingLimit_;
-    bool settingText_ = false;
+    // Set while the field handles the user's own input, and only then.
+    bool userInput_ = false;
     // The text before the edit under way: an edit may shorten a text that
     // the program made longer than the limit.
     QString textBefore_;

@@ -6,4 +6,5 @@ void Form1::Combo1_Click()
     // user is typing stays.
     if (Combo1->ListIndex() >= 0)
         Combo1->SetText(Combo1->List(Combo1->ListIndex()));
+    ShowCourseFields();
 }

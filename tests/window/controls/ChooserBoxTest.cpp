@@ -103,6 +103,11 @@ TEST_F(ChooserTest, ChangingItemsLeavesTheEditTextAlone)
     EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { chooser->SetListIndex(1); }));
     EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { chooser->RemoveItem(-1); }));
     EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { chooser->SetList(1, u"X"_s); }));
+
+    // Items changed past the chooser's own methods read as Qt holds them.
+    chooser->addItem(u"Direkt"_s);
+    chooser->setItemText(0, u"Geändert"_s);
+    EXPECT_EQ(chooser->List(0) + chooser->List(1), u"GeändertDirekt");
 }
 
 } // namespace
