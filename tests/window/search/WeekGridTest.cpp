@@ -64,7 +64,11 @@ TEST_F(WeekGridTest, OnlyCellsShowingACourseAnswerAClick)
 TEST_F(WeekGridTest, TheTextFollowsTheBackgroundWhileCheckedAndIsBlackOtherwise)
 {
     LoadForm(Line(u"A"_s, 1));
-    // Black on the system background, which has no channels to read.
+    // Black on the system background, which has no channels to read, a
+    // dark one included.
+    QPalette dark = form->Text1->palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    form->Text1->setPalette(dark);
     ASSERT_TRUE(HasSystemBackColor(*form->Text1));
     form->Check2->setChecked(true);
     EXPECT_EQ(ForeColor(*form->Text1), 0);
