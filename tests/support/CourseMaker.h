@@ -7,14 +7,7 @@ inline Termin Course(const QString& caption, qint16 priority = 0,
                      const QString& times = Termin{}.Times, const QString& info = {},
                      bool visitAll = false, qint32 color = 0)
 {
-    Termin course;
-    course.Caption = caption;
-    course.Priority = priority;
-    course.Times = times;
-    course.Info = info;
-    course.VisitAll = visitAll;
-    course.Color = color;
-    return course;
+    return {caption, priority, times, info, visitAll, color};
 }
 
 #include <ostream>

@@ -61,10 +61,11 @@ TEST_F(SearchRunTest, NothingAboveZeroShowsEmptyCellsThenTheSecondDistributionOf
     EXPECT_EQ(form->Command2->text(), u"Weiter suchen"_s);
 }
 
-TEST_F(SearchRunTest, AnEmptyListShowsValueZeroAndKeepsTheCaption)
+TEST_F(SearchRunTest, AnEmptyListShowsValueZeroAndEndsTheRun)
 {
     LoadForm({});
     form->Label2[BodyElement(3)]->setText(u"alt"_s);
+    form->Command2->setText(u"Weiter suchen"_s);
     form->Command2_Click();
     EXPECT_EQ(PaintedCells(), Cells{});
     EXPECT_EQ(Corner(), u"Wert: 0"_s);
