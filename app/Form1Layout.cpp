@@ -95,7 +95,7 @@ QSize CheckBoxCaptionArea(const QCheckBox& box)
 
 // A label at the top of a frame starts its text below the frame's caption
 // and line, whatever their size.
-void KeepClearOfTitle(QLabel& label, const QGroupBox& frame)
+void KeepClearOfTitle(QLabel& label, const QGroupBox& frame, int gap)
 {
     QStyleOptionGroupBox option;
     option.initFrom(&frame);
@@ -103,7 +103,7 @@ void KeepClearOfTitle(QLabel& label, const QGroupBox& frame)
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     const QRect contents = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                          QStyle::SC_GroupBoxContents, &frame);
-    label.setContentsMargins(0, std::max(0, contents.top() - label.y()), 0, 0);
+    label.setContentsMargins(0, std::max(0, contents.top() + gap - label.y()), 0, 0);
 }
 
 TextField* NewField(int typingLimit, const QString& text, QWidget* parent)
@@ -189,7 +189,7 @@ void Form1::ScaleFonts()
     Frame2->setFont(WithBold(font(), true));
     Label4->setFont(WithBold(font(), false));
     Command5->setFont(WithBold(font(), false));
-    KeepClearOfTitle(*Label4, *Frame2);
+    KeepClearOfTitle(*Label4, *Frame2, layout_.ToPixels(45));
     for (int index = 0; index < WeekGrid::Columns * WeekGrid::Rows; ++index) {
         if (!Label2.Exists(index))
             continue;
