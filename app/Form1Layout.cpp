@@ -158,8 +158,7 @@ QSize Form1::OpeningSize() const
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const int titleBar = frame.isNull() ? style()->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
     available -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + titleBar);
-    const double scale = std::clamp(FittingScale(DesignedSize(), available), SmallestScale, 1.0);
-    return DesignedSize() * scale;
+    return DesignedSize() * OpeningScale(DesignedSize(), available, SmallestScale);
 }
 
 // Everything scales by the one factor at which the designed client area fits

@@ -60,3 +60,8 @@ double FittingScale(QSize designed, QSize available)
     const double down = double(available.height()) / designed.height();
     return std::min(across, down);
 }
+
+double OpeningScale(QSize designed, QSize available, double smallest)
+{
+    return std::clamp(FittingScale(designed, available), smallest, 1.0);
+}

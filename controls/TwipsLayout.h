@@ -45,3 +45,7 @@ private:
 
 // The largest factor at which `designed` fits `available`.
 double FittingScale(QSize designed, QSize available);
+
+// The factor a window opens at: its designed size where that fits
+// `available`, otherwise smaller to fit, but never below `smallest`.
+double OpeningScale(QSize designed, QSize available, double smallest);

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScreen>
 
 #include <cmath>
 
@@ -76,6 +77,21 @@ TEST_F(ScalingTest, ASpareStripIsLeftEvenlyOnBothSides)
     EXPECT_EQ(form->Combo1->geometry(), designed.at(form->Combo1));
 }
 
+TEST_F(ScalingTest, AMaximisedWindowShowsTheWholeGrid)
+{
+    form->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
+    QCoreApplication::processEvents();
+    const QRect window = form->rect();
+    const QRect lastCell = form->Label2[29]->geometry();
+    EXPECT_TRUE(window.contains(lastCell)) << lastCell.bottom() << " in " << window.height();
+    EXPECT_TRUE(window.contains(form->Frame2->geometry()));
+    // The offscreen screen is a little larger than the design: the window
+    // fills it, and the layout grows with it.
+    EXPECT_EQ(form->frameGeometry().size(), form->screen()->availableGeometry().size());
+    EXPECT_GT(lastCell.width(), designed.at(form->Label2[29]).width());
+}
+
 TEST_F(ScalingTest, CaptionsStillFitTheirControlsWhenScaled)
 {
     Form1& f = *form;
@@ -112,6 +128,21 @@ TEST(FittingScaleTest, TheSmallerRatioOfTheTwoDirections)
     };
     for (const auto& [designed, available, factor] : cases)
         EXPECT_DOUBLE_EQ(FittingScale(designed, available), factor) << available.width();
+}
+
+TEST(OpeningScaleTest, TheDesignedSizeWhereItFitsElseSmallerToAFloor)
+{
+    const QSize designed{729, 574};
+    const std::tuple<QSize, double> cases[] = {
+        {{1920, 1050}, 1.0},
+        {{729, 574}, 1.0},
+        // 1366 x 768 at 150 %, less a panel and a title bar.
+        {{910, 459}, 459.0 / 574},
+        {{500, 574}, 500.0 / 729},
+        {{200, 150}, 0.5},
+    };
+    for (const auto& [available, factor] : cases)
+        EXPECT_DOUBLE_EQ(OpeningScale(designed, available, 0.5), factor) << available.width();
 }
 
 } // namespace
