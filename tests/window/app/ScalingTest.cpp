@@ -119,17 +119,6 @@ TEST_F(ScalingTest, CaptionsStillFitTheirControlsWhenScaled)
     }
 }
 
-TEST(FittingScaleTest, TheSmallerRatioOfTheTwoDirections)
-{
-    const std::tuple<QSize, QSize, double> cases[] = {
-        {{729, 574}, {729, 574}, 1.0},   {{729, 574}, {1458, 574}, 1.0},
-        {{729, 574}, {1458, 1148}, 2.0}, {{100, 50}, {50, 50}, 0.5},
-        {{100, 50}, {300, 25}, 0.5},
-    };
-    for (const auto& [designed, available, factor] : cases)
-        EXPECT_DOUBLE_EQ(FittingScale(designed, available), factor) << available.width();
-}
-
 TEST(OpeningScaleTest, TheDesignedSizeWhereItFitsElseSmallerToAFloor)
 {
     const QSize designed{729, 574};
