@@ -7,6 +7,7 @@
 #include "controls/ListControl.h"
 #include "controls/MessageBox.h"
 #include "controls/TextField.h"
+#include "controls/TwipsLayout.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -143,10 +144,20 @@ public:
 protected:
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // app/Form1Layout.cpp
     void BuildControls();
+    // Places a control by its geometry in twips, at the window's scale.
+    void Place(QWidget& control, const QRect& twips);
+    void Place(QWidget& control, int left, int top, int width, int height);
+    // The layout and its fonts at `factor` times the designed size.
+    void ScaleLayout(double factor);
+    void ScaleFonts();
+    void FitCaptions();
+    QSize OpeningSize() const;
+    void SetNames();
     void BuildCourseFrame();
     void BuildSearchControls();
     void BuildSortButtons();
@@ -167,6 +178,7 @@ private:
     void ClearWeekGrid();
     ArrayLabel& BodyCell(int position);
 
+    TwipsLayout layout_{*this};
     QString listFileName_;
     MessageFunction showMessage_;
     bool loaded_ = false;

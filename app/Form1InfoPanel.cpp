@@ -4,14 +4,17 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+// While the panel covers "Info", the tab key passes it by.
 void Form1::Command5_Click()
 {
     Frame2->setVisible(false);
+    Command6->setFocusPolicy(Qt::StrongFocus);
 }
 
 void Form1::Command6_Click()
 {
     Frame2->setVisible(true);
+    Command6->setFocusPolicy(Qt::NoFocus);
 }
 
 QString Form1::AboutText()

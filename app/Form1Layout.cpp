@@ -3,6 +3,7 @@
 #include "controls/ControlColors.h"
 #include "controls/PackedColor.h"
 #include "controls/Twips.h"
+#include "controls/TwipsLayout.h"
 #include "model/Week.h"
 #include "search/SearchButton.h"
 #include "search/WeekGrid.h"
@@ -10,9 +11,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QWindow>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,16 +29,40 @@ namespace {
 constexpr int ClientWidth = 10935;
 constexpr int ClientHeight = 8610;
 constexpr double DialogPointSize = 8.25;
+// The smallest size a course name in the grid takes before it is elided.
+constexpr double SmallestGridPointSize = 7.0;
 constexpr qint32 PanelRed = 0x0000FF;
+// The window shrinks to half its designed size at the least.
+constexpr double SmallestScale = 0.5;
 
-QFont WindowFont()
+QFont WindowFont(double scale)
 {
     QFont font = QApplication::font();
     // The layout was drawn for a narrow dialog font. Where a condensed face
     // is installed, every caption fits its control at the designed size;
     // elsewhere the captions that would not fit take a smaller size.
     font.setFamilies({u"DejaVu Sans Condensed"_s, font.family()});
-    font.setPointSizeF(DialogPointSize);
+    font.setPointSizeF(DialogPointSize * scale);
+    return font;
+}
+
+// The client area as designed, at 100 %.
+QSize DesignedSize()
+{
+    return {Pixels(ClientWidth), Pixels(ClientHeight)};
+}
+
+QIcon WindowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/kalustra-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+QFont WithPointSize(QFont font, double pointSize)
+{
+    font.setPointSizeF(pointSize);
     return font;
 }
 
@@ -48,9 +80,9 @@ QLabel* NewLabel(const QString& caption, QWidget* parent)
     return label;
 }
 
-void FitCaption(QWidget& control, const QString& caption, QSize area)
+void FitCaption(QWidget& control, const QFont& font, QSize area)
 {
-    control.setFont(FontFittingArea(control.font(), caption, area));
+    control.setFont(FontFittingArea(font, control.property("text").toString(), area));
 }
 
 QSize CheckBoxCaptionArea(const QCheckBox& box)
@@ -59,6 +91,19 @@ QSize CheckBoxCaptionArea(const QCheckBox& box)
     option.initFrom(&box);
     option.text = box.text();
     return box.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &box).size();
+}
+
+// A label at the top of a frame starts its text below the frame's caption
+// and line, whatever their size.
+void KeepClearOfTitle(QLabel& label, const QGroupBox& frame, int gap)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect contents = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxContents, &frame);
+    label.setContentsMargins(0, std::max(0, contents.top() + gap - label.y()), 0, 0);
 }
 
 TextField* NewField(int typingLimit, const QString& text, QWidget* parent)
@@ -73,62 +118,136 @@ TextField* NewField(int typingLimit, const QString& text, QWidget* parent)
 void Form1::BuildControls()
 {
     setWindowTitle(u"Kalustra"_s);
-    // The controls stand where the layout puts them; a larger window would
-    // only add empty space.
-    setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
-    setFont(WindowFont());
+    setWindowIcon(WindowIcon());
+    setFont(WindowFont(1.0));
 
     BuildCourseFrame();
     BuildSearchControls();
     BuildSortButtons();
     BuildInfoPanel();
     SetTabOrder();
+    SetNames();
     Combo1->setFocus();
+
+    setMinimumSize(DesignedSize() * SmallestScale);
+    resize(OpeningSize());
+    ScaleLayout(FittingScale(DesignedSize(), size()));
+    ScaleFonts();
+}
+
+void Form1::Place(QWidget& control, const QRect& twips)
+{
+    layout_.Place(control, twips);
+}
+
+void Form1::Place(QWidget& control, int left, int top, int width, int height)
+{
+    Place(control, {left, top, width, height});
+}
+
+// The designed size where it fits the screen's free area with the window's
+// frame, otherwise scaled down to fit.
+QSize Form1::OpeningSize() const
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return DesignedSize();
+    QSize available = screen->availableGeometry().size();
+    // The frame is known only once a window manager has framed the window;
+    // before that, a title bar's height is the likely cost.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int titleBar = frame.isNull() ? style()->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
+    available -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + titleBar);
+    return DesignedSize() * OpeningScale(DesignedSize(), available, SmallestScale);
+}
+
+// Everything scales by the one factor at which the designed client area fits
+// the window, and stands centred in it.
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ScaleLayout(FittingScale(DesignedSize(), event->size()));
+}
+
+void Form1::ScaleLayout(double factor)
+{
+    const bool fontsChange = factor != layout_.Factor();
+    const QSize used(Pixels(qRound(ClientWidth * factor)), Pixels(qRound(ClientHeight * factor)));
+    const QSize spare = (size() - used).expandedTo({0, 0});
+    layout_.SetScale(factor, {spare.width() / 2, spare.height() / 2});
+    if (fontsChange)
+        ScaleFonts();
+}
+
+// Fonts the controls hold of their own follow the window's; captions that
+// were fitted to their control are fitted anew.
+void Form1::ScaleFonts()
+{
+    const double factor = layout_.Factor();
+    setFont(WindowFont(factor));
+    Frame2->setFont(WithBold(font(), true));
+    Label4->setFont(WithBold(font(), false));
+    Command5->setFont(WithBold(font(), false));
+    KeepClearOfTitle(*Label4, *Frame2, layout_.ToPixels(45));
+    for (int index = 0; index < WeekGrid::Columns * WeekGrid::Rows; ++index) {
+        if (!Label2.Exists(index))
+            continue;
+        ArrayLabel& cell = *Label2[index];
+        cell.setFont(WithPointSize(cell.font(), font().pointSizeF()));
+        cell.SetSmallestPointSize(SmallestGridPointSize * factor);
+    }
+    FitCaptions();
+}
+
+void Form1::FitCaptions()
+{
+    // A label that a field covers in part keeps its caption clear of it.
+    const int gap = std::max(1, layout_.ToPixels(30));
+    FitCaption(*Label1, font(), {Text2->x() - Label1->x() - gap, Label1->height()});
+    FitCaption(*Label3, font(), {Text4[0]->x() - Label3->x() - gap, Label3->height()});
+    FitCaption(*Check1, font(), CheckBoxCaptionArea(*Check1));
+    FitCaption(*Check2, font(), CheckBoxCaptionArea(*Check2));
 }
 
 void Form1::BuildCourseFrame()
 {
     Frame1 = new QGroupBox(u"Lehrveranstaltungen"_s, this);
-    PlaceInTwips(*Frame1, 0, 0, 4575, 4815);
+    Place(*Frame1, 0, 0, 4575, 4815);
 
     Combo1 = new ChooserBox(Frame1);
-    PlaceInTwips(*Combo1, 120, 240, 4335, 315);
+    Place(*Combo1, 120, 240, 4335, 315);
 
     List1 = new ListControl(ListControl::Selection::Single, Frame1);
-    PlaceInTwips(*List1, 120, 600, 1095, 1035);
+    Place(*List1, 120, 600, 1095, 1035);
     for (const QString& day : Week::DayNames())
         List1->AddItem(day);
 
     List2 = new ListControl(ListControl::Selection::Extended, Frame1);
-    PlaceInTwips(*List2, 1320, 600, 1095, 840);
+    Place(*List2, 1320, 600, 1095, 840);
     for (const QString& slot : Week::SlotNames())
         List2->AddItem(slot);
 
     Command1 = new CommandButton(u"Eintrag löschen"_s, Frame1);
-    PlaceInTwips(*Command1, 2880, 600, 1575, 255);
+    Place(*Command1, 2880, 600, 1575, 255);
 
     Label1 = NewLabel(u"Priorität"_s, Frame1);
-    PlaceInTwips(*Label1, 120, 2100, 855, 255);
+    Place(*Label1, 120, 2100, 855, 255);
     Text2 = NewField(5, u"0"_s, Frame1);
-    PlaceInTwips(*Text2, 720, 2040, 855, 285);
-    // The priority field covers the end of its label.
-    FitCaption(*Label1, Label1->text(), {Text2->x() - Label1->x(), Label1->height()});
+    Place(*Text2, 720, 2040, 855, 285);
 
     Check1 = new QCheckBox(u"Alle besuchen"_s, Frame1);
-    PlaceInTwips(*Check1, 120, 2400, 1455, 255);
-    FitCaption(*Check1, Check1->text(), CheckBoxCaptionArea(*Check1));
+    Place(*Check1, 120, 2400, 1455, 255);
 
     Label3 = NewLabel(u"Farbe (RGB):"_s, Frame1);
-    PlaceInTwips(*Label3, 1800, 2445, 975, 255);
+    Place(*Label3, 1800, 2445, 975, 255);
     const QStringList colorTexts = {u"255"_s, u"0"_s, u"0"_s};
     for (int i = 0; i < 3; ++i) {
         Text4[i] = NewField(3, colorTexts[i], Frame1);
-        PlaceInTwips(*Text4[i], 2760 + 600 * i, 2400, 495, 285);
+        Place(*Text4[i], 2760 + 600 * i, 2400, 495, 285);
     }
-    FitCaption(*Label3, Label3->text(), {Text4[0]->x() - Label3->x(), Label3->height()});
 
     Text1 = new InfoField(Frame1);
-    PlaceInTwips(*Text1, 120, 2760, 4335, 1935);
+    Place(*Text1, 120, 2760, 4335, 1935);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // With a horizontal scroll bar, lines run on instead of wrapping.
@@ -139,53 +258,66 @@ void Form1::BuildCourseFrame()
 void Form1::BuildSearchControls()
 {
     Command2 = new CommandButton(FreshSearchCaption(), this);
-    PlaceInTwips(*Command2, 4680, 4440, 1455, 375);
+    Place(*Command2, 4680, 4440, 1455, 375);
 
     Check2 = new QCheckBox(u"Schriftfarbe anpassen"_s, this);
-    PlaceInTwips(*Check2, 6480, 4440, 1935, 255);
-    FitCaption(*Check2, Check2->text(), CheckBoxCaptionArea(*Check2));
+    Place(*Check2, 6480, 4440, 1935, 255);
 
     Text3 = NewField(0, QString(), this);
-    PlaceInTwips(*Text3, 0, 4920, 10935, 285);
+    Place(*Text3, 0, 4920, 10935, 285);
 
     // The template of the week grid, which the start-up builds from it.
     Label2[0]->setText(u"Montag"_s);
-    Label2[0]->setGeometry(TwipsRect(WeekGrid::TemplateTwips));
+    Place(*Label2[0], WeekGrid::TemplateTwips);
 }
 
 void Form1::BuildSortButtons()
 {
     Command3 = new CommandButton(u"Veranstaltungen alphabetisch sortieren"_s, this);
-    PlaceInTwips(*Command3, 4680, 120, 1455, 615);
+    Place(*Command3, 4680, 120, 1455, 615);
     Command4 = new CommandButton(u"Veranstaltungen nach Priorität sortieren"_s, this);
-    PlaceInTwips(*Command4, 4680, 840, 1455, 615);
+    Place(*Command4, 4680, 840, 1455, 615);
 }
 
 void Form1::BuildInfoPanel()
 {
     Command6 = new CommandButton(u"Info"_s, this);
-    PlaceInTwips(*Command6, 9720, 120, 1215, 375);
+    Place(*Command6, 9720, 120, 1215, 375);
 
     Frame2 = new QGroupBox(u"Info"_s, this);
-    PlaceInTwips(*Frame2, 6240, 120, 4695, 3135);
+    Place(*Frame2, 6240, 120, 4695, 3135);
     // The caption is red and bold; what the panel holds is red in the
     // window's font.
-    Frame2->setFont(WithBold(font(), true));
     SetForeColor(*Frame2, PanelRed);
     // Opaque, so that it hides Command6 beneath it.
     Frame2->setAutoFillBackground(true);
 
     Label4 = NewLabel(AboutText(), Frame2);
-    PlaceInTwips(*Label4, 120, 240, 4455, 2775);
-    Label4->setFont(WithBold(font(), false));
+    Place(*Label4, 120, 240, 4455, 2775);
     Label4->setWordWrap(true);
 
     Command5 = new CommandButton(u"OK"_s, Frame2);
-    PlaceInTwips(*Command5, 3720, 2640, 855, 375);
-    Command5->setFont(WithBold(font(), false));
+    Place(*Command5, 3720, 2640, 855, 375);
 
-    // The panel covers the button that shows it.
+    // The panel covers the button that shows it, which is then no tab stop.
     Frame2->raise();
+    Command6->setFocusPolicy(Qt::NoFocus);
+}
+
+// What a screen reader calls each field and list; a label beside its field
+// names it as its buddy.
+void Form1::SetNames()
+{
+    Label1->setBuddy(Text2);
+    Label3->setBuddy(Text4[0]);
+    Combo1->setAccessibleName(u"Lehrveranstaltung"_s);
+    List1->setAccessibleName(u"Tag"_s);
+    List2->setAccessibleName(u"Uhrzeit"_s);
+    const QStringList channels = {u"Farbe Rot"_s, u"Farbe Grün"_s, u"Farbe Blau"_s};
+    for (int i = 0; i < 3; ++i)
+        Text4[i]->setAccessibleName(channels[i]);
+    Text1->setAccessibleName(u"Notizen"_s);
+    Text3->setAccessibleName(u"Notizzeile"_s);
 }
 
 void Form1::SetTabOrder()

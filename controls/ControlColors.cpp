@@ -51,6 +51,12 @@ void SetSystemButtonFaceBackColor(QWidget& control)
 {
     SetBackColor(control, PackedFromColor(control.palette().color(QPalette::Button)));
     control.setProperty(SystemBackColorProperty, true);
+    SetSystemButtonTextForeColor(control);
+}
+
+void SetSystemButtonTextForeColor(QWidget& control)
+{
+    SetForeColor(control, PackedFromColor(control.palette().color(QPalette::ButtonText)));
 }
 
 bool HasSystemBackColor(const QWidget& control)

@@ -12,7 +12,9 @@ qint32 BackColor(const QWidget& control);
 // The platform's button-face colour as background. Such a background is a
 // system colour, not a colour value: it has no channels of its own, and it
 // stays so until SetBackColor gives the control a colour value.
+// Its text is then the platform's button text colour, which reads well on it.
 void SetSystemButtonFaceBackColor(QWidget& control);
 bool HasSystemBackColor(const QWidget& control);
+void SetSystemButtonTextForeColor(QWidget& control);
 void SetForeColor(QWidget& control, qint32 packed);
 qint32 ForeColor(const QWidget& control);

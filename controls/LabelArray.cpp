@@ -5,19 +5,25 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QTextOption>
-
-namespace {
-
-// Words are kept whole when a slightly smaller size is enough for that;
-// beyond it a word too long for a line breaks inside.
-constexpr double WholeWordShrink = 1.25;
-
-} // namespace
 
 ArrayLabel::ArrayLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
+}
+
+void ArrayLabel::setText(const QString& caption)
+{
+    QLabel::setText(caption);
+    UpdateToolTip();
+}
+
+void ArrayLabel::SetSmallestPointSize(double pointSize)
+{
+    smallestPointSize_ = pointSize;
+    UpdateToolTip();
+    update();
 }
 
 void ArrayLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -27,16 +33,32 @@ void ArrayLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT Clicked();
 }
 
+void ArrayLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        UpdateToolTip();
+}
+
+void ArrayLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    UpdateToolTip();
+}
+
+void ArrayLabel::UpdateToolTip()
+{
+    setToolTip(ShowsCaptionWhole() ? QString() : text());
+}
+
 ArrayLabel::FittedCaption ArrayLabel::FitCaption() const
 {
     const QSize area = contentsRect().size();
     const CaptionLayout wholeWords{QTextOption::WordWrap, alignment()};
-    const QFont smaller = FontFittingArea(font(), text(), area, wholeWords);
-    if (CaptionFits(smaller, text(), area, wholeWords) &&
-        smaller.pointSizeF() >= font().pointSizeF() - WholeWordShrink)
-        return {smaller, wholeWords};
-    const CaptionLayout brokenWords{QTextOption::WrapAtWordBoundaryOrAnywhere, alignment()};
-    return {FontFittingArea(font(), text(), area, brokenWords), brokenWords};
+    const QFont smallest = FontFittingArea(font(), text(), area, wholeWords, smallestPointSize_);
+    if (CaptionFits(smallest, text(), area, wholeWords))
+        return {smallest, CaptionLineTexts(smallest, text(), area.width()), true};
+    return {smallest, ElidedCaptionLines(smallest, text(), area), false};
 }
 
 QFont ArrayLabel::CaptionFont() const
@@ -44,14 +66,25 @@ QFont ArrayLabel::CaptionFont() const
     return FitCaption().font;
 }
 
+QStringList ArrayLabel::CaptionLines() const
+{
+    return FitCaption().lines;
+}
+
+bool ArrayLabel::ShowsCaptionWhole() const
+{
+    return FitCaption().whole;
+}
+
 void ArrayLabel::paintEvent(QPaintEvent*)
 {
-    // QLabel breaks lines at word boundaries only and cuts a long name off.
+    // QLabel cuts off what does not fit, and a long word with it.
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const FittedCaption caption = FitCaption();
     painter.setFont(caption.font);
-    PaintCaption(painter, contentsRect(), text(), caption.layout);
+    PaintCaption(painter, contentsRect(), caption.lines.join(u'\n'),
+                 {QTextOption::NoWrap, alignment()});
 }
 
 namespace {
@@ -91,6 +124,7 @@ ArrayLabel* LabelArray::Load(int index)
     element->setPalette(model.palette());
     element->setAutoFillBackground(model.autoFillBackground());
     element->setAlignment(model.alignment());
+    element->SetSmallestPointSize(model.SmallestPointSize());
     element->setText(model.text());
     element->hide();
     return element;

@@ -8,32 +8,46 @@
 #include <vector>
 
 // One element of a label array: a label that reports clicks and wraps its
-// caption at word boundaries. A word a little too long for a line is painted
-// a little smaller; a much longer one breaks inside. A caption with too many
-// lines for the label is painted smaller.
+// caption between words only. A caption too large for the label is painted
+// smaller, down to a smallest size, and what still does not fit is elided
+// with "…"; a caption not shown whole is the label's tooltip.
 class ArrayLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit ArrayLabel(QWidget* parent = nullptr);
 
-    // The font the caption is painted in.
+    // Hides QLabel::setText, so that the tooltip follows the caption.
+    void setText(const QString& caption);
+
+    void SetSmallestPointSize(double pointSize);
+    double SmallestPointSize() const { return smallestPointSize_; }
+
+    // The font the caption is painted in, and its lines as painted.
     QFont CaptionFont() const;
+    QStringList CaptionLines() const;
+    bool ShowsCaptionWhole() const;
 
 Q_SIGNALS:
     void Clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct FittedCaption
     {
         QFont font;
-        CaptionLayout layout;
+        QStringList lines;
+        bool whole = true;
     };
     FittedCaption FitCaption() const;
+    void UpdateToolTip();
+
+    double smallestPointSize_ = 7.0;
 };
 
 // A control array of labels: element 0 is made with the window, further

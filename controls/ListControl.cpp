@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
+#include <cmath>
+
 ListControl::ListControl(Selection selection, QWidget* parent)
     : QListWidget(parent), selection_(selection)
 {
@@ -22,9 +24,44 @@ ListControl::ListControl(Selection selection, QWidget* parent)
 void ListControl::AddItem(const QString& text)
 {
     auto* item = new QListWidgetItem(text, this);
-    // Rows as tall as a line of text, so that every item fits without a
-    // scroll bar in a list sized for them.
-    item->setSizeHint(QSize(0, fontMetrics().height()));
+    // Rows are exactly a line high; centred, small text loses its top pixel.
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitRowsToFont();
+}
+
+// Rows as tall as a line of text, so that every item fits without a scroll
+// bar in a list sized for them, at any font size.
+void ListControl::FitRowsToFont()
+{
+    for (int row = 0; row < count(); ++row)
+        item(row)->setSizeHint(QSize(0, fontMetrics().height()));
+}
+
+// Under a fractional scale factor the viewport's bottom edge can round onto
+// the frame and paint over its bottom line; a pixel's margin keeps it clear.
+void ListControl::KeepFrameInView()
+{
+    const qreal ratio = devicePixelRatioF();
+    setViewportMargins(0, 0, 0, ratio == std::floor(ratio) ? 0 : 1);
+}
+
+void ListControl::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitRowsToFont();
+}
+
+void ListControl::resizeEvent(QResizeEvent* event)
+{
+    KeepFrameInView();
+    QListWidget::resizeEvent(event);
+}
+
+void ListControl::showEvent(QShowEvent* event)
+{
+    KeepFrameInView();
+    QListWidget::showEvent(event);
 }
 
 QString ListControl::List(int position) const

@@ -41,11 +41,17 @@ Q_SIGNALS:
     void KeyDown(qint16 keyCode, qint16 shift);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
 private:
+    void FitRowsToFont();
+    void KeepFrameInView();
+
     Selection selection_;
     bool settingIndex_ = false;
 };

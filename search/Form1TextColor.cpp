@@ -13,14 +13,15 @@ void Form1::Check2_Click()
 }
 
 // Black text, or with "Schriftfarbe anpassen" checked the readable colour
-// for the background. A system background has no channels to read; black
-// suits the light button face it stands for.
+// for the background. A system background has no channels to read, and
+// black on it is unreadable under a dark desktop: it keeps the system's own
+// text colour for it, checked or not (black on a light button face).
 void Form1::AdjustTextColor(QWidget& control)
 {
-    const bool adjust = Check2->checkState() != Qt::Unchecked;
-    if (!adjust || HasSystemBackColor(control)) {
-        SetForeColor(control, 0);
+    if (HasSystemBackColor(control)) {
+        SetSystemButtonTextForeColor(control);
         return;
     }
-    SetForeColor(control, ReadableTextColor(BackColor(control)));
+    const bool adjust = Check2->checkState() != Qt::Unchecked;
+    SetForeColor(control, adjust ? ReadableTextColor(BackColor(control)) : 0);
 }

@@ -1,9 +1,19 @@
 #include "app/Form1.h"
-#include "controls/Twips.h"
 #include "general/ListItemSearch.h"
 #include "general/TextRoutines.h"
 #include "model/Week.h"
 #include "search/WeekGrid.h"
+
+namespace {
+
+void ShowInBodyCell(ArrayLabel& cell, int position, const QString& caption, qint32 background,
+                    bool bold)
+{
+    ShowInCell(cell, caption, background, bold);
+    cell.setAccessibleDescription(WeekGrid::BodyCellDescription(position, caption));
+}
+
+} // namespace
 
 // Thirty labels made from the template element 0, in columns, each placed,
 // shown, "-" in bold on grey; then the corner, day and hour headers.
@@ -16,13 +26,15 @@ void Form1::BuildWeekGrid()
             if (row + column > 0)
                 Label2.Load(index);
             ArrayLabel& cell = *Label2[index];
-            cell.move(Pixels(LeftTwips(column)), cell.y());
+            Place(cell, {LeftTwips(column), TopTwips(row), TemplateTwips.width(),
+                         TemplateTwips.height()});
             cell.setVisible(true);
             ShowInCell(cell, EmptyCellText(), EmptyCellColor, true);
-            cell.move(cell.x(), Pixels(TopTwips(row)));
             cell.setAlignment(Qt::AlignCenter);
         }
     }
+    for (int position = 1; position <= Week::PositionCount; ++position)
+        BodyCell(position).setAccessibleDescription(BodyCellDescription(position, EmptyCellText()));
     const QStringList days = Week::DayNames();
     Label2[CornerElement]->setText(QString());
     for (int day = 0; day < Week::DayCount; ++day)
@@ -39,7 +51,8 @@ ArrayLabel& Form1::BodyCell(int position)
 void Form1::ClearWeekGrid()
 {
     for (int position = 1; position <= Week::PositionCount; ++position)
-        ShowInCell(BodyCell(position), WeekGrid::EmptyCellText(), WeekGrid::EmptyCellColor, false);
+        ShowInBodyCell(BodyCell(position), position, WeekGrid::EmptyCellText(),
+                       WeekGrid::EmptyCellColor, false);
 }
 
 void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
@@ -47,7 +60,8 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
     ClearWeekGrid();
     for (int i = 0; i < Courses.Count(); ++i) {
         for (const int position : PositionsOf(distribution.at(i)))
-            ShowInCell(BodyCell(position), Courses[i].Caption, Courses[i].Color, true);
+            ShowInBodyCell(BodyCell(position), position, Courses[i].Caption, Courses[i].Color,
+                           true);
     }
     if (value >= 0)
         Label2[WeekGrid::CornerElement]->setText(WeekGrid::ValuePrefix() + STD::NumberText(value));

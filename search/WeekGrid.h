@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
+class ArrayLabel;
 
 // The week grid is the label array Label2: row 0 holds the corner and the
 // days, column 0 the hours, and the body cell of row r, column c stands for
@@ -60,8 +60,13 @@ inline QString ValuePrefix()
     return QStringLiteral("Wert: ");
 }
 
+// What a screen reader says of the body cell of mask position 1..20 that
+// shows `caption`: the day and time, then the course or that it is free.
+QString BodyCellDescription(int position, const QString& caption);
+
 } // namespace WeekGrid
 
 // What a cell shows: its caption on a background colour (packed 0x00BBGGRR),
-// in bold or not.
-void ShowInCell(QLabel& cell, const QString& caption, qint32 background, bool bold);
+// in bold or not. The text is black, whatever the desktop's colours, until
+// the text colour rule gives a body cell its own.
+void ShowInCell(ArrayLabel& cell, const QString& caption, qint32 background, bool bold);

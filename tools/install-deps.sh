@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

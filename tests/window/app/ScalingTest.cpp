@@ -1,0 +1,145 @@
+#include "window/FormFixture.h"
+
+#include "controls/CaptionFit.h"
+#include "controls/TwipsLayout.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class ScalingTest : public FormTest
+{
+protected:
+    void SetUp() override
+    {
+        LoadForm(Line(u"Analysis"_s, 2, {1}));
+        ShowActive();
+        for (QWidget* control : Controls())
+            designed[control] = control->geometry();
+    }
+
+    std::vector<QWidget*> Controls() const
+    {
+        Form1& f = *form;
+        return {f.Frame1,   f.Combo1,   f.List2,     f.Text2,     f.Text4[2],  f.Text1,
+                f.Command3, f.Command2, f.Check2,    f.Text3,     f.Frame2,    f.Label4,
+                f.Command5, f.Command6, f.Label2[0], f.Label2[7], f.Label2[29]};
+    }
+
+    void ResizeTo(QSize size)
+    {
+        form->resize(size);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(form->size(), size);
+    }
+
+    std::map<QWidget*, QRect> designed;
+    static constexpr QSize Designed{729, 574};
+};
+
+TEST_F(ScalingTest, TheWholeLayoutScalesByOneFactorAndComesBackExactly)
+{
+    for (const double factor : {1.5, 2.0, 0.7, 1.25}) {
+        SCOPED_TRACE(factor);
+        ResizeTo(Designed * factor);
+        // Qt keeps sizes to a hundredth of a point or so.
+        EXPECT_NEAR(form->font().pointSizeF(), 8.25 * factor, 0.01);
+        EXPECT_NEAR(form->Label2[7]->font().pointSizeF(), 8.25 * factor, 0.01);
+        for (QWidget* control : Controls()) {
+            const QRect expected = designed.at(control);
+            const QRect shown = control->geometry();
+            EXPECT_LE(std::abs(shown.x() - expected.x() * factor), 1.0) << expected.x();
+            EXPECT_LE(std::abs(shown.y() - expected.y() * factor), 1.0) << expected.y();
+            EXPECT_LE(std::abs(shown.width() - expected.width() * factor), 1.0) << expected.x();
+            EXPECT_LE(std::abs(shown.height() - expected.height() * factor), 1.0) << expected.y();
+        }
+    }
+    ResizeTo(Designed);
+    for (QWidget* control : Controls())
+        EXPECT_EQ(control->geometry(), designed.at(control));
+    EXPECT_DOUBLE_EQ(form->font().pointSizeF(), 8.25);
+}
+
+TEST_F(ScalingTest, ASpareStripIsLeftEvenlyOnBothSides)
+{
+    ResizeTo({1029, 574});
+    // Scaled by the direction that is shorter, centred in the other.
+    EXPECT_EQ(form->Frame1->geometry(), designed.at(form->Frame1).translated(150, 0));
+    EXPECT_EQ(form->Label2[29]->geometry(), designed.at(form->Label2[29]).translated(150, 0));
+    // What stands inside a frame keeps its place there.
+    EXPECT_EQ(form->Combo1->geometry(), designed.at(form->Combo1));
+}
+
+TEST_F(ScalingTest, AMaximisedWindowShowsTheWholeGrid)
+{
+    form->showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
+    QCoreApplication::processEvents();
+    const QRect window = form->rect();
+    const QRect lastCell = form->Label2[29]->geometry();
+    EXPECT_TRUE(window.contains(lastCell)) << lastCell.bottom() << " in " << window.height();
+    EXPECT_TRUE(window.contains(form->Frame2->geometry()));
+    // The offscreen screen is a little larger than the design: the window
+    // fills it, and the layout grows with it.
+    EXPECT_EQ(form->frameGeometry().size(), form->screen()->availableGeometry().size());
+    EXPECT_GT(lastCell.width(), designed.at(form->Label2[29]).width());
+}
+
+TEST_F(ScalingTest, CaptionsStillFitTheirControlsWhenScaled)
+{
+    Form1& f = *form;
+    for (const double factor : {0.7, 1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(factor);
+        ResizeTo(Designed * factor);
+        // The label beside the priority field ends before the field does.
+        const QLabel& priority = *f.Label1;
+        EXPECT_LT(priority.x() + priority.fontMetrics().horizontalAdvance(priority.text()),
+                  f.Text2->x());
+        for (const QCheckBox* box : {f.Check1, f.Check2}) {
+            const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth);
+            EXPECT_LE(indicator + box->fontMetrics().horizontalAdvance(box->text()), box->width())
+                << box->text().toStdString();
+        }
+        for (const CommandButton* button : {f.Command3, f.Command4, f.Command2})
+            EXPECT_TRUE(
+                CaptionFits(button->CaptionFont(), button->text(), button->CaptionArea().size()))
+                << button->text().toStdString();
+        // Every day and slot in view without scrolling.
+        for (const ListControl* list : {f.List1, f.List2}) {
+            const QRect last = list->visualItemRect(list->item(list->ListCount() - 1));
+            EXPECT_LE(last.bottom(), list->viewport()->height()) << list->List(0).toStdString();
+        }
+    }
+}
+
+TEST_F(ScalingTest, TheWindowCarriesItsIconForSmallAndDenseScreens)
+{
+    const QList<QSize> sizes = form->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+    EXPECT_FALSE(form->windowIcon().pixmap(48).isNull());
+}
+
+TEST(OpeningScaleTest, TheDesignedSizeWhereItFitsElseSmallerToAFloor)
+{
+    const QSize designed{729, 574};
+    const std::tuple<QSize, double> cases[] = {
+        {{1920, 1050}, 1.0},
+        {{729, 574}, 1.0},
+        // 1366 x 768 at 150 %, less a panel and a title bar.
+        {{910, 459}, 459.0 / 574},
+        {{500, 574}, 500.0 / 729},
+        {{200, 150}, 0.5},
+    };
+    for (const auto& [available, factor] : cases)
+        EXPECT_DOUBLE_EQ(OpeningScale(designed, available, 0.5), factor) << available.width();
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "controls/CaptionFit.h"
+#include "controls/LabelArray.h"
+
+#include <QFontMetricsF>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A grid cell as the window makes it: 89 x 33 pixels, bold 8.25 pt, centred,
+// never below 7 pt.
+class GridCaptionTest : public ::testing::Test
+{
+protected:
+    GridCaptionTest()
+    {
+        QFont font(u"DejaVu Sans Condensed"_s);
+        font.setPointSizeF(8.25);
+        font.setBold(true);
+        cell.setFont(font);
+        cell.setAlignment(Qt::AlignCenter);
+        cell.setGeometry(0, 0, 89, 33);
+        cell.SetSmallestPointSize(7.0);
+        // A hidden widget hears of its resizing only when shown.
+        window.show();
+    }
+
+    QWidget window;
+    ArrayLabel& cell = *new ArrayLabel(&window);
+};
+
+bool IsElided(const QString& line)
+{
+    return line.endsWith(u'…');
+}
+
+// Whatever the name, what is painted fits the cell, no word is broken, and a
+// name not shown whole is the tooltip.
+TEST_F(GridCaptionTest, NamesOfAnyLengthFitWithWholeWordsOrElidedWithTheirTooltip)
+{
+    const QString names[] = {
+        u"Mathematik"_s,
+        u"Programmierung"_s,
+        u"Wirtschaftsinformatik"_s,
+        u"Lineare Algebra für Informatiker"_s,
+        u"Einführung in die Wirtschaftsinformatik"_s,
+        u"Donaudampfschifffahrtsgesellschaftskapitänsmützenseminar"_s,
+        u"Übung zu Algorithmen und Datenstrukturen (Gruppe B in Raum 3.14)"_s,
+        u"Grundlagen der Betriebswirtschaftslehre für Studierende der Informatik"_s,
+        u"Rechtswissenschaftliches Grundlagenseminar zur europäischen Datenschutzgrundverordnung"_s,
+    };
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        cell.setText(name);
+        const QFont font = cell.CaptionFont();
+        const QStringList lines = cell.CaptionLines();
+        const QFontMetricsF metrics(font);
+        EXPECT_GE(font.pointSizeF(), 7.0);
+        EXPECT_LE(font.pointSizeF(), 8.25);
+        EXPECT_LE(lines.size() * metrics.height(), cell.height());
+        const QStringList words = name.split(u' ');
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), cell.width()) << line.toStdString();
+            // Every word but an elided last one is a whole word of the name.
+            QStringList lineWords = line.split(u' ');
+            if (IsElided(lineWords.last()))
+                lineWords.removeLast();
+            for (const QString& word : lineWords)
+                EXPECT_TRUE(words.contains(word)) << word.toStdString();
+        }
+        if (cell.ShowsCaptionWhole()) {
+            EXPECT_EQ(lines.join(u' '), name);
+            EXPECT_TRUE(cell.toolTip().isEmpty());
+        } else {
+            EXPECT_DOUBLE_EQ(font.pointSizeF(), 7.0);
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), IsElided));
+            EXPECT_EQ(cell.toolTip(), name);
+        }
+    }
+}
+
+TEST_F(GridCaptionTest, ASizeBetweenIsTakenBeforeAnythingIsElided)
+{
+    cell.setText(u"Mathematik"_s);
+    EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), 8.25);
+    // Too wide at 8.25 pt, whole a little smaller.
+    cell.setText(u"Programmierung"_s);
+    ASSERT_FALSE(CaptionFits(cell.font(), cell.text(), cell.size(), {QTextOption::WordWrap}));
+    EXPECT_LT(cell.CaptionFont().pointSizeF(), 8.25);
+    EXPECT_TRUE(cell.ShowsCaptionWhole());
+    EXPECT_EQ(cell.CaptionLines(), QStringList{u"Programmierung"_s});
+    // One word too long even at 7 pt: elided, not broken.
+    cell.setText(u"Donaudampfschifffahrtsgesellschaftskapitänsmützenseminar"_s);
+    ASSERT_EQ(cell.CaptionLines().size(), 1);
+    EXPECT_TRUE(cell.CaptionLines().front().startsWith(u"Donau"));
+    EXPECT_TRUE(IsElided(cell.CaptionLines().front()));
+}
+
+TEST_F(GridCaptionTest, TheTooltipFollowsTheCaptionAndTheCellSize)
+{
+    const QString longName = u"Einführung in die Wirtschaftsinformatik"_s;
+    cell.setText(longName);
+    EXPECT_EQ(cell.toolTip(), longName);
+    cell.setText(u"-"_s);
+    EXPECT_TRUE(cell.toolTip().isEmpty());
+    cell.setText(longName);
+    cell.resize(300, 60);
+    EXPECT_TRUE(cell.toolTip().isEmpty());
+    QFont larger = cell.font();
+    larger.setPointSizeF(30);
+    cell.setFont(larger);
+    cell.SetSmallestPointSize(30);
+    EXPECT_EQ(cell.toolTip(), longName);
+}
+
+} // namespace
