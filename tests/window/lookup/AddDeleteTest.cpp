@@ -12,55 +12,55 @@ namespace {
 class AddDeleteTest : public FormTest
 {
 protected:
-    void TypeName(const QString& name)
-    {
-        form->Combo1->lineEdit()->selectAll();
-        if (name.isEmpty())
-            QTest::keyClick(form->Combo1, Qt::Key_Backspace);
-        QTest::keyClicks(form->Combo1, name);
-    }
-
     void Enter(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        TypeName(name);
+        TypeOver(form->Combo1, name);
         QTest::keyClick(form->Combo1, Qt::Key_Return, modifiers);
     }
 
+    // The chooser's items, checked to name the courses in the same order.
     QStringList Names() const
     {
         QStringList names;
-        for (int i = 0; i < form->Combo1->ListCount(); ++i) {
+        for (int i = 0; i < form->Combo1->ListCount(); ++i)
             names << form->Combo1->List(i);
-            EXPECT_EQ(form->Courses[i].Caption, names.last());
-        }
-        EXPECT_EQ(form->Courses.Count(), names.size());
+        QStringList captions;
+        for (const Termin& course : form->Courses)
+            captions << course.Caption;
+        EXPECT_EQ(captions, names);
         return names;
     }
-
-    std::vector<Termin> Courses() const { return {form->Courses.begin(), form->Courses.end()}; }
 };
 
-// A name equal to an item shows that course; any other is added at the end.
+// Enter with any shift state: a name equal to an item shows that course, any
+// other (empty, differing in case, with a trailing blank) is added at the end.
 TEST_F(AddDeleteTest, EnterShowsAnExistingNameAndAddsAnyOther)
 {
     LoadForm(Line(u"Analysis"_s, 3) + Line(u"Algebra"_s, 4));
-    Enter(u"Algebra"_s);
-    EXPECT_EQ(form->Text2->Text(), u"4");
-    // Each new name once, the empty one and those differing in case or a
-    // trailing blank included; Enter with Shift or Ctrl held alike.
     const std::pair<QString, Qt::KeyboardModifiers> presses[] = {
-        {u"analysis"_s, Qt::NoModifier}, {u"analysis"_s, Qt::ShiftModifier},
-        {u""_s, Qt::ControlModifier},    {u""_s, Qt::NoModifier},
-        {u"Algebra "_s, Qt::NoModifier}, {u"Analysis"_s, Qt::NoModifier},
+        {u"Algebra"_s, Qt::NoModifier},
+        {u"analysis"_s, Qt::NoModifier},
+        {u"analysis"_s, Qt::ShiftModifier},
+        {u""_s, Qt::ControlModifier},
+        {u""_s, Qt::NoModifier},
+        {u"Algebra "_s, Qt::NoModifier},
+        {u"Analysis"_s, Qt::NoModifier},
     };
     for (const auto& [name, modifiers] : presses)
         Enter(name, modifiers);
     EXPECT_EQ(Names(),
               (QStringList{u"Analysis"_s, u"Algebra"_s, u"analysis"_s, u""_s, u"Algebra "_s}));
     EXPECT_EQ(form->Text2->Text(), u"3");
+    EXPECT_EQ(form->Courses.Count(), 5);
+    // Other keys leave everything as it is.
+    const std::vector<Termin> before = AllCourses();
+    for (const qint16 key : {0, 9, 27, 32, 40, 65, 112})
+        form->Combo1_KeyDown(key, 0);
+    EXPECT_EQ(AllCourses(), before);
 }
 
-// The new course takes what the editor shows; the editor is not refilled.
+// The new course takes what the editor shows, the chosen day's slots only;
+// the editor is not refilled and the chosen item stays.
 TEST_F(AddDeleteTest, ANewCourseIsFilledFromTheEditorAndWrittenAtClose)
 {
     const std::pair<QString, qint16> priorities[] = {
@@ -68,7 +68,6 @@ TEST_F(AddDeleteTest, ANewCourseIsFilledFromTheEditorAndWrittenAtClose)
     for (const auto& [priority, stored] : priorities) {
         LoadForm(Line(u"Analysis"_s, 3, {1, 20}, false, 0x00FF00));
         form->List1->SetListIndex(4);
-        // Set by the program, the name leaves the first item selected.
         form->Combo1->SetText(u"Neu"_s);
         form->Text2->SetText(priority);
         form->Text1->SetText(u"Raum 2\r\nÜbung"_s);
@@ -87,22 +86,12 @@ TEST_F(AddDeleteTest, ANewCourseIsFilledFromTheEditorAndWrittenAtClose)
     }
 }
 
-TEST_F(AddDeleteTest, KeysOtherThanEnterChangeNothing)
-{
-    LoadForm(Line(u"Analysis"_s, 3));
-    TypeName(u"Neu"_s);
-    const std::vector<Termin> before = Courses();
-    for (const qint16 key : {0, 9, 27, 32, 40, 65, 112})
-        form->Combo1_KeyDown(key, 0);
-    EXPECT_EQ(Courses(), before);
-    EXPECT_EQ(Names(), QStringList{u"Analysis"_s});
-}
-
 TEST_F(AddDeleteTest, DeletingAsksByNameAndRemovesOnlyOnYes)
 {
-    const QByteArray five =
-        Line(u"A"_s, 1) + Line(u"B"_s, 2) + Line(u"C"_s, 3) + Line(u"D"_s, 4) + Line(u"E"_s, 5);
     const QStringList names = {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s};
+    QByteArray five;
+    for (int i = 0; i < 5; ++i)
+        five += Line(names[i], i + 1);
     // No changes nothing; Yes and any other answer delete.
     for (const MessageAnswer answer :
          {MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Cancel}) {
@@ -124,7 +113,7 @@ TEST_F(AddDeleteTest, DeletingAsksByNameAndRemovesOnlyOnYes)
                 left.removeAt(p);
             EXPECT_EQ(Names(), left) << p;
             EXPECT_EQ(form->Courses[left.size()], Termin{});
-            // The first course shown; after No the chosen one stays.
+            // The first course is shown; after No the chosen one stays.
             const int shown = answer == MessageAnswer::No ? p : 0;
             EXPECT_EQ(form->Combo1->ListIndex(), shown);
             EXPECT_EQ(form->Text2->Text(), STD::NumberText(form->Courses[shown].Priority));
@@ -137,20 +126,6 @@ TEST_F(AddDeleteTest, DeletingAsksByNameAndRemovesOnlyOnYes)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(AddDeleteTest, DeletingTheOnlyCourseEmptiesListAndFields)
-{
-    LoadForm(Line(u"A"_s, 7, {1}, true, 0x00FF00));
-    form->Text1->SetText(u"Notiz"_s);
-    answers = {MessageAnswer::Yes};
-    form->Command1_Click();
-    EXPECT_EQ(Names(), QStringList{});
-    EXPECT_EQ(form->Courses[0], Termin{});
-    EXPECT_EQ(form->Combo1->ListIndex(), -1);
-    EXPECT_EQ(form->Combo1->Text(), QString());
-    EXPECT_EQ(form->Text2->Text(), u"0");
-    EXPECT_EQ(form->Text1->Text(), QString());
-}
-
 // The emptied fields are stored into no course: not into another of the
 // deleted name, nor into one named like the emptied chooser.
 TEST_F(AddDeleteTest, TheResetAfterADeletionChangesNoCourse)
@@ -161,9 +136,15 @@ TEST_F(AddDeleteTest, TheResetAfterADeletionChangesNoCourse)
     const std::vector<Termin> left(form->Courses.begin() + 1, form->Courses.end());
     answers = {MessageAnswer::Yes};
     form->Command1_Click();
-    EXPECT_EQ(Courses(), left);
-    EXPECT_EQ(form->Combo1->Text(), QString());
-    EXPECT_EQ(form->Text1->Text(), u"Notiz");
+    EXPECT_EQ(AllCourses(), left);
+
+    // The last course: the list, the chooser and the fields are emptied.
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::Yes})
+        answers.push_back(answer), form->Command1_Click();
+    EXPECT_EQ(Names(), QStringList{});
+    EXPECT_EQ(form->Courses[0], Termin{});
+    EXPECT_EQ(form->Combo1->ListIndex(), -1);
+    EXPECT_EQ(form->Combo1->Text() + form->Text2->Text() + form->Text1->Text(), u"0");
 }
 
 TEST_F(AddDeleteTest, AFullListTellsTheUserAndChangesNothing)
@@ -178,8 +159,7 @@ TEST_F(AddDeleteTest, AFullListTellsTheUserAndChangesNothing)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages[0].text.contains(u"32767"));
-    EXPECT_EQ(form->Combo1->ListCount(), CourseCollection::MaxCount);
-    EXPECT_EQ(form->Courses.Count(), CourseCollection::MaxCount);
+    EXPECT_EQ(Names().size(), CourseCollection::MaxCount);
     EXPECT_EQ(form->Combo1->Text(), u"Neu");
 }
 
@@ -196,21 +176,18 @@ TEST_F(AddDeleteTest, AddingOrDeletingEndsTheSearchRunButNotItsPicture)
         const Cells shown = PaintedCells();
         if (adding) {
             QTest::mouseClick(form->Combo1->lineEdit(), Qt::LeftButton);
-            TypeName(u"C"_s);
+            TypeOver(form->Combo1, u"C"_s);
             form->Text2->SetText(u"1"_s);
-            form->List2->SetSelected(0, false);
             QTest::keyClick(form->Combo1, Qt::Key_Return);
-            EXPECT_EQ(form->Courses.Count(), 3);
         } else {
             form->Combo1->SetListIndex(0);
             answers = {MessageAnswer::Yes};
             QTest::mouseClick(form->Command1, Qt::LeftButton);
-            EXPECT_EQ(Names(), (QStringList{u"B"_s, u"C"_s}));
         }
         EXPECT_EQ(form->Command2->text(), u"Suchen");
         EXPECT_EQ(PaintedCells(), shown);
     }
-    // A, deleted, still shows in its cell, which picks nothing.
+    EXPECT_EQ(Names(), (QStringList{u"B"_s, u"C"_s}));
     ASSERT_EQ(PaintedCells().at(BodyElement(1)), u"A");
     QSignalSpy clicks(form->Combo1, &ChooserBox::Click);
     QTest::mouseClick(form->Label2[BodyElement(1)], Qt::LeftButton);
