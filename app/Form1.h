@@ -69,8 +69,10 @@ public:
     void Form_Load();
     void Form_Unload(qint16& Cancel);
 
-    // Course chooser (lookup/).
+    // Course chooser (lookup/): picking, adding and deleting courses.
     void Combo1_Click();
+    void Combo1_KeyDown(qint16 KeyCode, qint16 Shift);
+    void Command1_Click();
 
     // Course editor (editor/). No current course is kept: each handler finds
     // it afresh by the chooser's text, and -1 (no course of that name)
@@ -188,6 +190,9 @@ private:
     bool listFileUnreadable_ = false;
     QString listFileError_;
     std::vector<LineNotice> listFileNotices_;
+    // While set, the editor's fields name no course, whatever the chooser
+    // shows: their rules store nothing.
+    bool fieldsDetached_ = false;
     DistributionSearch search_{Courses, FreeCells};
 };
 

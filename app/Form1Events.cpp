@@ -7,6 +7,8 @@
 void Form1::ConnectEvents()
 {
     On(Combo1, &ChooserBox::Click, &Form1::Combo1_Click);
+    On(Combo1, &ChooserBox::KeyDown, &Form1::Combo1_KeyDown);
+    On(Command1, &QPushButton::clicked, &Form1::Command1_Click);
 
     On(Text1, &InfoField::Change, &Form1::Text1_Change);
     On(Text2, &TextField::Change, &Form1::Text2_Change);

@@ -1,7 +1,9 @@
 // The course editor and the chooser in the real window, with a course list of
 // the largest size the list can hold: every keystroke looks the chosen course
-// up among all the chooser's items.
+// up among all the chooser's items, and adding or deleting a course moves
+// the chooser's items and the collection together.
 #include "app/Form1.h"
+#include "controls/KeyCode.h"
 #include "model/CourseListFile.h"
 
 #include <QApplication>
@@ -131,6 +133,52 @@ void EnterInSlotList(benchmark::State& state)
         QTest::keyClick(form.List2, Qt::Key_Return);
 }
 
+// Enter on a new name in a list one short of full; the course is deleted
+// again outside the timing.
+void AddCourse(benchmark::State& state)
+{
+    Window window(CourseCollection::MaxCount - 1);
+    Form1& form = *window;
+    int missed = 0;
+    for (auto _ : state) {
+        form.Combo1->SetText(u"Neu"_s);
+        QTest::keyClick(form.Combo1, Qt::Key_Return);
+        state.PauseTiming();
+        if (form.Courses.Count() != CourseCollection::MaxCount)
+            ++missed;
+        form.Combo1->SetListIndex(form.Combo1->ListCount() - 1);
+        form.Command1_Click();
+        state.ResumeTiming();
+    }
+    if (missed > 0)
+        state.SkipWithError("a course was not added");
+}
+
+// Deleting the first course of a full list, after the user's yes: every
+// later course moves up, and the new first course is shown. It is added
+// again outside the timing.
+void DeleteFirstCourse(benchmark::State& state)
+{
+    Window window(CourseCollection::MaxCount);
+    Form1& form = *window;
+    int missed = 0;
+    int added = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.Combo1->SetListIndex(0);
+        state.ResumeTiming();
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        state.PauseTiming();
+        if (form.Courses.Count() != CourseCollection::MaxCount - 1)
+            ++missed;
+        form.Combo1->SetText(u"Neu %1"_s.arg(++added));
+        form.Combo1_KeyDown(EnterKeyCode, 0);
+        state.ResumeTiming();
+    }
+    if (missed > 0)
+        state.SkipWithError(qPrintable(u"%1 courses not deleted"_s.arg(missed)));
+}
+
 } // namespace
 
 BENCHMARK(FindLastCourse)->Unit(benchmark::kMillisecond);
@@ -139,6 +187,8 @@ BENCHMARK(KeystrokeInPriority)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeystrokeInGreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeystrokeInInfo)->Unit(benchmark::kMillisecond);
 BENCHMARK(EnterInSlotList)->Unit(benchmark::kMillisecond);
+BENCHMARK(AddCourse)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteFirstCourse)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -14,6 +14,8 @@ using namespace CourseFieldValues;
 // values, so a course just appended has its record before it is filled.
 qint32 Form1::FindSelectedCourse() const
 {
+    if (fieldsDetached_)
+        return -1;
     return STD::FindListItem(*Combo1, Combo1->Text(), true, true, 0, 0);
 }
 

@@ -75,6 +75,17 @@ protected:
 
     QString Corner() const { return form->Label2[CornerElement]->text(); }
 
+    // As the user replaces a field's text: select all, then type.
+    static void TypeOver(QWidget* field, const QString& text)
+    {
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    std::vector<Termin> AllCourses() const { return {form->Courses.begin(), form->Courses.end()}; }
+
     // The body cells that show a course, by element index.
     std::map<int, QString> PaintedCells() const
     {

@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +50,22 @@ TEST(TextFieldTest, TheLimitHoldsForTheUsersInputOnly)
     field.SetText(u"12"_s);
     field.setCursorPosition(1);
     QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), u"1abc2");
+    // The same from the context menu.
+    field.SetText(u"12"_s);
+    field.setCursorPosition(1);
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text().contains(u"Paste"))
+                action->trigger();
+        }
+        menu->close();
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                field.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&field, &menuEvent);
     EXPECT_EQ(field.Text(), u"1abc2");
 
     // A handler that sets the field while the user's key is handled sets
