@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <deque>
 #include <numeric>
+#include <string_view>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -46,14 +47,20 @@ SortKey KeyNamed(const QString& key)
     return SortKey::None;
 }
 
+std::u16string_view CodeUnits(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.constData()), std::size_t(text.size())};
+}
+
 bool OutOfOrder(const Termin& first, const Termin& second, SortKey key)
 {
     switch (key) {
     case SortKey::Priority:
         return first.Priority < second.Priority;
     case SortKey::Alphabet:
-        // QString compares UTF-16 code units, case and accents distinct.
-        return first.Caption > second.Caption;
+        // By UTF-16 code units, case and accents distinct: the standard
+        // library's plain comparison, which beats QString's general one.
+        return CodeUnits(first.Caption) > CodeUnits(second.Caption);
     case SortKey::None:
         break;
     }
@@ -116,6 +123,38 @@ std::deque<int> OrderOfEqualKeys(const std::vector<int>& sameKey, const Position
     return order;
 }
 
+// The exchange's order where `keyOf` gives each course a key that is smaller
+// exactly where the course must come first.
+template <typename KeyOf> std::vector<int> OrderOfKeys(const CourseCollection& courses, KeyOf keyOf)
+{
+    using Key = decltype(keyOf(courses[0]));
+    // Keys beside positions: the comparisons read no record.
+    std::vector<std::pair<Key, int>> byKey;
+    byKey.reserve(courses.Count());
+    for (int position = 0; position < courses.Count(); ++position)
+        byKey.emplace_back(keyOf(courses[position]), position);
+    // Best key first; within a key, ascending positions.
+    std::ranges::sort(byKey);
+
+    std::vector<int> order;
+    order.reserve(byKey.size());
+    PositionCounter betterPositions(int(byKey.size()));
+    std::vector<int> sameKey;
+    for (auto first = byKey.begin(); first != byKey.end();) {
+        sameKey.clear();
+        auto last = first;
+        for (; last != byKey.end() && last->first == first->first; ++last)
+            sameKey.push_back(last->second);
+        const std::deque<int> sameKeyOrder =
+            OrderOfEqualKeys(sameKey, betterPositions, int(order.size()));
+        order.insert(order.end(), sameKeyOrder.begin(), sameKeyOrder.end());
+        for (const int position : sameKey)
+            betterPositions.Mark(position);
+        first = last;
+    }
+    return order;
+}
+
 } // namespace
 
 bool OutOfOrder(const Termin& first, const Termin& second, const QString& key)
@@ -125,34 +164,17 @@ bool OutOfOrder(const Termin& first, const Termin& second, const QString& key)
 
 std::vector<int> ExchangeOrder(const CourseCollection& courses, const QString& key)
 {
-    const SortKey sortKey = KeyNamed(key);
-    const int count = courses.Count();
-    std::vector<int> byKey(count);
-    std::iota(byKey.begin(), byKey.end(), 0);
-    if (sortKey == SortKey::None)
-        return byKey;
-
-    const auto better = [&](int first, int second) {
-        return OutOfOrder(courses[second], courses[first], sortKey);
-    };
-    // Best key first; within a key, ascending positions.
-    std::stable_sort(byKey.begin(), byKey.end(), better);
-
-    std::vector<int> order;
-    order.reserve(count);
-    PositionCounter betterPositions(count);
-    for (auto first = byKey.begin(); first != byKey.end();) {
-        const auto last = std::find_if(first, byKey.end(),
-                                       [&](int position) { return better(*first, position); });
-        const std::vector<int> sameKey(first, last);
-        const std::deque<int> sameKeyOrder =
-            OrderOfEqualKeys(sameKey, betterPositions, int(order.size()));
-        order.insert(order.end(), sameKeyOrder.begin(), sameKeyOrder.end());
-        for (const int position : sameKey)
-            betterPositions.Mark(position);
-        first = last;
+    switch (KeyNamed(key)) {
+    case SortKey::Priority:
+        return OrderOfKeys(courses, [](const Termin& course) { return -int(course.Priority); });
+    case SortKey::Alphabet:
+        return OrderOfKeys(courses, [](const Termin& course) { return CodeUnits(course.Caption); });
+    case SortKey::None:
+        break;
     }
-    return order;
+    std::vector<int> unchanged(courses.Count());
+    std::iota(unchanged.begin(), unchanged.end(), 0);
+    return unchanged;
 }
 
 void SortCollection(CourseCollection& courses, const QString& key)

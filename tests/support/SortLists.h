@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/CourseCollection.h"
+
+#include <QString>
+
+#include <vector>
+
+// The course lists the sort is measured on: names and priorities both
+// ascending, both descending, or random with many ties (ten priorities, a
+// few hundred names with umlauts, blanks and twins).
+enum class SortListKind
+{
+    Ascending,
+    Descending,
+    RandomTies,
+};
+
+QString SortListKindName(SortListKind kind);
+CourseCollection SortList(SortListKind kind, int count);
