@@ -64,30 +64,6 @@ TEST(SortCollection, OrdersByTheTrimmedLowerCasedKeyAsTheExchangeLeavesThem)
     }
 }
 
-// The exchange's order where it is easy to get wrong: ties behind better
-// keys, spread out and bunched together.
-TEST(ExchangeOrder, TurnsTiesAsTheExchangeDoes)
-{
-    const struct
-    {
-        QList<qint16> priorities;
-        std::vector<int> order;
-    } cases[] = {
-        {{1, 1, 2}, {2, 1, 0}},
-        {{1, 1, 1, 2}, {3, 1, 2, 0}},
-        {{1, 1, 1, 2, 2}, {3, 4, 2, 0, 1}},
-        {{2, 1, 2, 1}, {0, 2, 1, 3}},
-        {{0, 1, 0, 2, 0}, {3, 1, 2, 0, 4}},
-    };
-    for (const auto& c : cases) {
-        CourseCollection courses;
-        for (const qint16 priority : c.priorities)
-            courses.Append(Course(u"P"_s, priority));
-        EXPECT_EQ(ExchangeOrder(courses, u"priority"_s), c.order);
-        EXPECT_EQ(LiteralExchangeOrder(courses, u"priority"_s), c.order) << "the oracle itself";
-    }
-}
-
 // Every list of up to seven courses over three keys, and of up to six over
 // four: all patterns of better, equal and worse keys that short lists have.
 TEST(ExchangeOrder, MatchesTheLiteralExchangeOnEveryShortList)
