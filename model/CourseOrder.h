@@ -17,8 +17,8 @@ bool OutOfOrder(const Termin& first, const Termin& second, const QString& key);
 // later j whose course must come first changes places with it. Not stable,
 // and on purpose: courses with equal keys end as that exchange leaves them.
 // Element p is the position, before the sort, of the course that ends at p.
-// Computed without the exchanges, in O(n log n) and a little more where many
-// courses share a key.
+// Computed without the exchanges: O(n log n) comparisons, and where many
+// courses share keys at most O(n √n) steps of turning them.
 std::vector<int> ExchangeOrder(const CourseCollection& courses, const QString& key);
 
 // Puts the courses in the exchange sort's order.

@@ -1,5 +1,7 @@
 #include "support/SortLists.h"
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,9 +14,11 @@ QString SortListKindName(SortListKind kind)
     case SortListKind::Descending:
         return u"desc"_s;
     case SortListKind::RandomTies:
+        return u"random"_s;
+    case SortListKind::Cycling:
         break;
     }
-    return u"random"_s;
+    return u"cycling"_s;
 }
 
 CourseCollection SortList(SortListKind kind, int count)
@@ -22,10 +26,14 @@ CourseCollection SortList(SortListKind kind, int count)
     std::mt19937 random(4711);
     const QString prefixes[] = {u"Übung "_s, u"Analysis "_s, u" Seminar "_s, u"Ägyptologie "_s,
                                 u"analysis "_s};
+    const int keys = std::max(1, int(std::sqrt(count)));
     CourseCollection courses;
     for (int i = 0; i < count; ++i) {
         Termin& course = courses.Append();
-        if (kind == SortListKind::RandomTies) {
+        if (kind == SortListKind::Cycling) {
+            course.Caption = u"Kurs %1"_s.arg(i % keys, 3, 10, QChar(u'0'));
+            course.Priority = qint16(keys - i % keys);
+        } else if (kind == SortListKind::RandomTies) {
             const int name = int(random() % 300);
             course.Caption = prefixes[name % 5] + QString::number(name);
             course.Priority = qint16(random() % 10);

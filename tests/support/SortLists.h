@@ -8,12 +8,14 @@
 
 // The course lists the sort is measured on: names and priorities both
 // ascending, both descending, or random with many ties (ten priorities, a
-// few hundred names with umlauts, blanks and twins).
+// few hundred names with umlauts, blanks and twins), or cycling through
+// about √count keys, the most turning work for the sort's equal keys.
 enum class SortListKind
 {
     Ascending,
     Descending,
     RandomTies,
+    Cycling,
 };
 
 QString SortListKindName(SortListKind kind);
