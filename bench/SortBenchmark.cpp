@@ -1,6 +1,6 @@
 // The course sort on lists of 2000, 8000 and 32767 courses, names and
-// priorities ascending, descending, random with many ties or cycling
-// through few keys, by either key;
+// priorities ascending, descending, random with many ties, cycling through
+// few keys, or all names equal, by either key;
 // and beside it, up to 8000 courses, the literal exchange on positions.
 #include "model/CourseOrder.h"
 #include "support/LiteralExchange.h"
@@ -52,7 +52,7 @@ void LiteralExchange(benchmark::State& state)
 
 void KindsSizesKeys(benchmark::internal::Benchmark* benchmark, std::vector<int64_t> sizes)
 {
-    for (const int64_t kind : {0, 1, 2, 3})
+    for (const int64_t kind : {0, 1, 2, 3, 4})
         for (const int64_t size : sizes)
             for (const int64_t key : {0, 1})
                 benchmark->Args({kind, size, key});

@@ -99,7 +99,7 @@ void WindowClick(benchmark::State& state)
 } // namespace
 
 BENCHMARK(WindowClick)
-    ->ArgsProduct({{0, 1, 2}, {2000, 8000, 32767}, {0, 1, 2}})
+    ->ArgsProduct({{0, 1, 2, 4}, {2000, 8000, 32767}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

@@ -16,9 +16,11 @@ QString SortListKindName(SortListKind kind)
     case SortListKind::RandomTies:
         return u"random"_s;
     case SortListKind::Cycling:
+        return u"cycling"_s;
+    case SortListKind::EqualNames:
         break;
     }
-    return u"cycling"_s;
+    return u"equal names"_s;
 }
 
 CourseCollection SortList(SortListKind kind, int count)
@@ -33,6 +35,9 @@ CourseCollection SortList(SortListKind kind, int count)
         if (kind == SortListKind::Cycling) {
             course.Caption = u"Kurs %1"_s.arg(i % keys, 3, 10, QChar(u'0'));
             course.Priority = qint16(keys - i % keys);
+        } else if (kind == SortListKind::EqualNames) {
+            course.Caption = u"Lehrveranstaltung"_s;
+            course.Priority = qint16(random() % 10);
         } else if (kind == SortListKind::RandomTies) {
             const int name = int(random() % 300);
             course.Caption = prefixes[name % 5] + QString::number(name);
