@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 #include "model/CourseOrder.h"
 
+#include <numeric>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -11,6 +13,62 @@ namespace {
 bool ShownAsItIs(const Termin& course)
 {
     return course.Priority >= -32000 && (course.Color & ~0xFFFFFF) == 0;
+}
+
+// The chooser's items catch up with the courses that moved since it last
+// showed one: item by item where few moved, in one step where many did.
+class ChooserCatchUp
+{
+public:
+    explicit ChooserCatchUp(const CourseCollection& courses)
+        : courses_(courses), order_(courses.Count())
+    {
+        std::iota(order_.begin(), order_.end(), 0);
+    }
+
+    void Exchanged(int i, int j)
+    {
+        std::swap(order_[i], order_[j]);
+        moved_.push_back(i);
+        moved_.push_back(j);
+    }
+
+    void CatchUp(ChooserBox& chooser, int selected)
+    {
+        if (moved_.size() < order_.size() / 8) {
+            for (const int position : moved_)
+                chooser.SetList(position, courses_[position].Caption);
+        } else {
+            chooser.ReorderItems(order_);
+        }
+        moved_.clear();
+        std::iota(order_.begin(), order_.end(), 0);
+        if (selected != -1)
+            chooser.SetListIndex(selected);
+    }
+
+private:
+    const CourseCollection& courses_;
+    std::vector<int> order_;
+    std::vector<int> moved_;
+};
+
+// The exchange as written, for where a course shown on the way may be
+// corrected and change the rest of the exchange: each move of the selection
+// selects the course's new position, which shows it. Only those moves read
+// the chooser's items, so they catch up there and at the end.
+void SortShowingOnTheWay(Form1& form, const QString& key)
+{
+    ChooserBox& chooser = *form.Combo1;
+    ChooserCatchUp items(form.Courses);
+    SortStepByStep(form.Courses, key, [&](int i, int j) {
+        items.Exchanged(i, j);
+        if (chooser.ListIndex() == i)
+            items.CatchUp(chooser, j);
+        else if (chooser.ListIndex() == j)
+            items.CatchUp(chooser, i);
+    });
+    items.CatchUp(chooser, -1);
 }
 
 } // namespace
@@ -34,17 +92,7 @@ void Form1::SortCourses(const QString& key)
         Courses.Reorder(order);
         Combo1->ReorderItems(order);
     } else {
-        // A course the runs would correct on the way may change its key and
-        // the rest of the exchange with it: step by step, as written.
-        SortStepByStep(Courses, key, [this](int i, int j) {
-            const QString itemI = Combo1->List(i);
-            Combo1->SetList(i, Combo1->List(j));
-            Combo1->SetList(j, itemI);
-            if (Combo1->ListIndex() == i)
-                Combo1->SetListIndex(j);
-            else if (Combo1->ListIndex() == j)
-                Combo1->SetListIndex(i);
-        });
+        SortShowingOnTheWay(*this, key);
     }
     Combo1_Click();
 }

@@ -125,21 +125,28 @@ WindowState StateOf(const Form1& form)
 
 // Random lists with few names, so the selected name has twins. Half of
 // them hold values only a hand-made file holds, which showing a course
-// corrects: priorities below -32000, colour bits above bit 23. Both windows
-// start alike; one sorts as written, one as built.
+// corrects: priorities below -32000, colour bits above bit 23. The last ones
+// are longer and nearly in order, so few courses move between two moves of
+// the selection. Both windows start alike; one sorts as written, one as
+// built.
 TEST_F(SortingTest, EndsAsTheExchangeStepByStepEndsEditorIncluded)
 {
     std::mt19937 random(13);
     const QString names[] = {u"Analysis"_s, u" Analysis"_s, u"analysis"_s, u"Übung"_s, u"Ä"_s};
     const int priorities[] = {-32000, -5, 0, 1, 2, 3, -32768, -32500};
     const qint32 colours[] = {255, 0x00FF00, 0x7F0000FF};
-    for (int list = 0; list < 40; ++list) {
+    for (int list = 0; list < 60; ++list) {
         const bool corrected = list % 2 == 1;
+        const bool nearlyInOrder = list >= 40;
+        const int count = nearlyInOrder ? 60 : 1 + int(random() % 25);
+        std::vector<int> priority(count);
+        for (int i = 0; i < count; ++i)
+            priority[i] = nearlyInOrder ? count - i : priorities[random() % (corrected ? 8 : 6)];
+        if (nearlyInOrder)
+            std::swap(priority[random() % count], priority[random() % count]);
         QByteArray bytes;
-        const int count = 1 + int(random() % 25);
         for (int i = 0; i < count; ++i) {
-            bytes += Line(names[random() % std::size(names)],
-                          priorities[random() % (corrected ? 8 : 6)], {int(1 + random() % 20)},
+            bytes += Line(names[random() % std::size(names)], priority[i], {int(1 + random() % 20)},
                           random() % 2 == 0, colours[random() % (corrected ? 3 : 2)]);
         }
         // -1: a name being typed, no item selected.
