@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
-ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent)
+ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent), items_(new QStringListModel(this))
 {
+    setModel(items_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -58,6 +60,32 @@ void ChooserBox::RemoveItem(int position)
         listIndex_ = -1;
     else if (listIndex_ > position)
         --listIndex_;
+}
+
+void ChooserBox::ReorderItems(const std::vector<int>& order)
+{
+    const int itemCount = count();
+    if (int(order.size()) != itemCount)
+        STD::Raise(STD::InvalidArgument);
+    const QStringList items = items_->stringList();
+    QStringList reordered;
+    reordered.reserve(itemCount);
+    std::vector<bool> taken(itemCount, false);
+    int selected = -1;
+    for (const int position : order) {
+        if (position < 0 || position >= itemCount || taken[position])
+            STD::Raise(STD::InvalidArgument);
+        taken[position] = true;
+        if (position == listIndex_)
+            selected = int(reordered.size());
+        reordered << items[position];
+    }
+    KeepingEditText([&] {
+        items_->setStringList(reordered);
+        setCurrentIndex(selected);
+    });
+    itemTexts_ = reordered;
+    listIndex_ = selected;
 }
 
 void ChooserBox::SetListIndex(int position)

@@ -5,6 +5,9 @@
 #include <QComboBox>
 
 #include <functional>
+#include <vector>
+
+class QStringListModel;
 
 // An editable combo box that behaves as the course chooser's handlers expect:
 // - ListIndex() is the selected item, -1 when none; typing into the edit text
@@ -15,7 +18,8 @@
 //   goes nowhere else: Qt would add the typed text as an item, or pick an
 //   item that matches it.
 // - No completion: the typed text stays as typed.
-// - Changing, adding or removing items leaves the edit text as it was.
+// - Changing, adding, removing or reordering items leaves the edit text as
+//   it was.
 // - List() reads a copy of the item texts kept beside Qt's model: every
 //   lookup of the selected course scans them, and reading Qt's model item
 //   by item is too slow for a keystroke over thousands of courses.
@@ -33,6 +37,11 @@ public:
     void SetList(int position, const QString& text);
     void AddItem(const QString& text);
     void RemoveItem(int position);
+    // Puts the items in a new order in one step: order[p] is the position of
+    // the item that moves to p. The selected item stays selected where it
+    // goes, without Click(): no other item was picked. Anything but an
+    // arrangement of 0 .. ListCount() - 1 raises error 5 and moves nothing.
+    void ReorderItems(const std::vector<int>& order);
 
     int ListIndex() const { return listIndex_; }
     void SetListIndex(int position);
@@ -54,6 +63,8 @@ private:
     // Brings the copy in line with a change made past the methods above.
     void CopyItemTexts();
 
+    // The items, as a plain list that a new order replaces at once.
+    QStringListModel* items_;
     int listIndex_ = -1;
     QStringList itemTexts_;
     bool changingItems_ = false;

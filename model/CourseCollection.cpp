@@ -31,3 +31,22 @@ void CourseCollection::SwapRecords(int first, int second)
         STD::Raise(STD::InvalidArgument);
     std::swap(records_[first], records_[second]);
 }
+
+void CourseCollection::Reorder(const std::vector<int>& order)
+{
+    const int count = Count();
+    std::vector<bool> taken(count, false);
+    if (int(order.size()) != count)
+        STD::Raise(STD::InvalidArgument);
+    for (const int position : order) {
+        if (position < 0 || position >= count || taken[position])
+            STD::Raise(STD::InvalidArgument);
+        taken[position] = true;
+    }
+    std::vector<Termin> reordered;
+    reordered.reserve(records_.size());
+    for (const int position : order)
+        reordered.push_back(std::move(records_[position]));
+    reordered.push_back(std::move(records_.back()));
+    records_ = std::move(reordered);
+}

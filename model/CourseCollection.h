@@ -26,6 +26,9 @@ public:
     Termin& Append(Termin course);
     void RemoveAt(int position);
     void SwapRecords(int first, int second);
+    // order[p] is the position of the course that moves to p; anything but
+    // an arrangement of 0 .. Count() - 1 raises error 5 and moves nothing.
+    void Reorder(const std::vector<int>& order);
     void Clear() { records_.assign(1, Termin{}); }
 
     // The courses only, without the spare position.

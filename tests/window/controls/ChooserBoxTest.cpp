@@ -110,4 +110,31 @@ TEST_F(ChooserTest, ChangingItemsLeavesTheEditTextAlone)
     EXPECT_EQ(chooser->List(0) + chooser->List(1), u"GeändertDirekt");
 }
 
+// A sort's new order arrives in one step; the selected item goes with it.
+TEST_F(ChooserTest, ReorderingKeepsTheSelectedItemAndTheEditText)
+{
+    chooser->SetListIndex(0);
+    chooser->SetText(u"getippt"_s);
+    chooser->ReorderItems({2, 0, 1});
+    EXPECT_EQ(chooser->ListIndex(), 1);
+    EXPECT_EQ(chooser->Text(), u"getippt");
+    EXPECT_EQ(chooser->currentIndex(), 1);
+    // The selection is where it was: picking nothing new, no Click.
+    EXPECT_EQ(clicks.count(), 1);
+    QStringList items;
+    for (int i = 0; i < chooser->ListCount(); ++i)
+        items << chooser->List(i);
+    EXPECT_EQ(items, (QStringList{u"Statistik"_s, u"Analysis"_s, u"Algebra"_s}));
+
+    for (const std::vector<int>& wrong : {std::vector<int>{0, 1}, {0, 0, 1}, {0, 1, 3}}) {
+        EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { chooser->ReorderItems(wrong); }));
+        EXPECT_EQ(chooser->List(0), u"Statistik");
+    }
+    // Items added after a reorder join the same list.
+    chooser->AddItem(u"Neu"_s);
+    chooser->SetList(3, u"Neuer"_s);
+    EXPECT_EQ(chooser->List(3), u"Neuer");
+    EXPECT_EQ(chooser->ListCount(), 4);
+}
+
 } // namespace
