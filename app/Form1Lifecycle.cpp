@@ -53,6 +53,7 @@ void Form1::ReadListFile()
                 Courses.Append(std::move(course));
             }
             listFileNotices_ = std::move(content.notices);
+            listFileKeptLines_ = std::move(content.keptLines);
         },
         listFileError_);
 }
@@ -84,7 +85,8 @@ void Form1::SaveListFile(qint16& Cancel)
     for (;;) {
         qsizetype replaced = 0;
         QString reason;
-        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses); }, reason)) {
+        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses, listFileKeptLines_); },
+                    reason)) {
             if (replaced > 0)
                 Tell(ReplacedCharactersText(listFileName_, replaced), MessageIcon::Information);
             return;
