@@ -265,9 +265,9 @@ CourseListContent ReadCourseList(const QString& fileName)
 }
 
 qsizetype WriteCourseList(const QString& fileName, const CourseCollection& courses,
-                          QByteArrayView keptLines)
+                          QByteArrayView keptLines, STD::SaveSteps& steps)
 {
-    STD::FileTable files;
+    STD::FileTable files(steps);
     files.OpenReplacement(fileName, ListFileNumber);
     for (const Termin& course : courses)
         STD::WriteLine(files, ListFileNumber, CourseLine(course));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "general/DiskFile.h"
 #include "model/CourseCollection.h"
 
 #include <QString>
@@ -42,5 +43,7 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* repairs = null
 // Replaces the file with the courses, followed by keptLines, in one step: a
 // save that fails raises the reason and leaves the old file as it was.
 // Returns how many characters Windows-1252 cannot hold and were written as "?".
+// steps: how the bytes reach the disk (tests make them fail).
 qsizetype WriteCourseList(const QString& fileName, const CourseCollection& courses,
-                          QByteArrayView keptLines = {});
+                          QByteArrayView keptLines = {},
+                          STD::SaveSteps& steps = STD::SystemSaveSteps());
