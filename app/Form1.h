@@ -159,6 +159,8 @@ private:
     bool listFileUnreadable_ = false;
     QString listFileError_;
     std::vector<LineNotice> listFileNotices_;
+    // Why the list file cannot be saved, found at start; empty when it can.
+    QString listFileUnwritable_;
     // Lines beyond the largest list: written back after the courses.
     QByteArray listFileKeptLines_;
     DistributionSearch search_{Courses, FreeCells};

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
+#include "general/DiskFile.h"
 #include "general/StdError.h"
 #include "general/TextRoutines.h"
 #include "model/CourseListFile.h"
@@ -56,15 +57,24 @@ void Form1::ReadListFile()
             listFileKeptLines_ = std::move(content.keptLines);
         },
         listFileError_);
+    // Told now, so that nobody edits what cannot be saved.
+    if (!listFileUnreadable_)
+        Attempt([this] { STD::CheckReplaceable(listFileName_); }, listFileUnwritable_);
 }
 
 void Form1::TellAboutListFile()
 {
     if (listFileUnreadable_) {
         Tell(UnreadableListText(listFileName_, listFileError_), MessageIcon::Warning);
-    } else if (!listFileNotices_.empty()) {
-        Tell(RepairNoticeText(listFileName_, listFileNotices_), MessageIcon::Warning);
+        return;
     }
+    QStringList parts;
+    if (!listFileNotices_.empty())
+        parts << RepairNoticeText(listFileName_, listFileNotices_);
+    if (!listFileUnwritable_.isEmpty())
+        parts << UnwritableListText(listFileName_, listFileUnwritable_);
+    if (!parts.isEmpty())
+        Tell(parts.join(u"\n\n"_s), MessageIcon::Warning);
 }
 
 void Form1::Form_Unload(qint16& Cancel)

@@ -145,11 +145,14 @@ SaveSteps& SystemSaveSteps()
 namespace {
 
 // Where the bytes go: the target of a link to a regular file, so the link
-// stays; otherwise the name itself.
+// stays; otherwise the name itself, so that a link to a device (written
+// over only with the user's yes) becomes a file and the device stays.
 QString ReplacedPath(const QString& fileName)
 {
     const QFileInfo info(fileName);
-    if (info.isSymLink() && info.isFile())
+    struct stat status = {};
+    if (info.isSymLink() && ::stat(QFile::encodeName(fileName).constData(), &status) == 0 &&
+        S_ISREG(status.st_mode))
         return info.canonicalFilePath();
     return fileName;
 }

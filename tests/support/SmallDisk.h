@@ -16,9 +16,12 @@
 class SmallDisk
 {
 public:
-    explicit SmallDisk(int kilobytes) : options_("size=" + std::to_string(kilobytes) + "k")
+    // Mounted on mountPoint, or on a scratch folder of its own.
+    explicit SmallDisk(int kilobytes, const QString& mountPoint = {})
+        : path_(mountPoint.isEmpty() ? folder_.path() : mountPoint),
+          options_("size=" + std::to_string(kilobytes) + "k")
     {
-        if (!folder_.isValid()) {
+        if (path_.isEmpty()) {
             whyNot_ = "no scratch folder";
             return;
         }
@@ -36,7 +39,7 @@ public:
 
     bool Mounted() const { return mounted_; }
     const std::string& WhyNot() const { return whyNot_; }
-    QString Path(const QString& name) const { return folder_.filePath(name); }
+    QString Path(const QString& name) const { return QDir(path_).filePath(name); }
 
     // Writes filler files of one page each until the disk is full, then
     // frees `pages` of them again.
@@ -67,11 +70,12 @@ public:
 private:
     const char* Native() const
     {
-        native_ = QFile::encodeName(folder_.path());
+        native_ = QFile::encodeName(path_);
         return native_.constData();
     }
 
     QTemporaryDir folder_;
+    QString path_;
     std::string options_;
     bool mounted_ = false;
     std::string whyNot_;
