@@ -91,7 +91,8 @@ QByteArray ReadRegularFile(const QString& fileName, qint64 maxSize)
         RaiseSystemError(errno, fileName);
     RefuseUnlessRegular(fileName, status, maxSize);
 
-    QByteArray content(status.st_size, Qt::Uninitialized);
+    // One byte more than the file holds: the end shows without growing.
+    QByteArray content(status.st_size + 1, Qt::Uninitialized);
     qint64 filled = 0;
     for (;;) {
         if (filled == content.size()) {
