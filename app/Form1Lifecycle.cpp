@@ -5,6 +5,7 @@
 #include "general/TextRoutines.h"
 #include "model/CourseListFile.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 #include <exception>
@@ -57,8 +58,9 @@ void Form1::ReadListFile()
             listFileKeptLines_ = std::move(content.keptLines);
         },
         listFileError_);
-    // Told now, so that nobody edits what cannot be saved.
-    if (!listFileUnreadable_)
+    // Told now, so that nobody edits what cannot be saved. A file that
+    // could not even be made is among the reader's notices already.
+    if (!listFileUnreadable_ && QFileInfo::exists(listFileName_))
         Attempt([this] { STD::CheckReplaceable(listFileName_); }, listFileUnwritable_);
 }
 
