@@ -193,6 +193,10 @@ private:
     // While set, the editor's fields name no course, whatever the chooser
     // shows: their rules store nothing.
     bool fieldsDetached_ = false;
+    // Why the list file cannot be saved, found at start; empty when it can.
+    QString listFileUnwritable_;
+    // Lines beyond the largest list: written back after the courses.
+    QByteArray listFileKeptLines_;
     DistributionSearch search_{Courses, FreeCells};
 };
 

@@ -1,9 +1,11 @@
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
+#include "general/DiskFile.h"
 #include "general/StdError.h"
 #include "general/TextRoutines.h"
 #include "model/CourseListFile.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 #include <exception>
@@ -57,17 +59,28 @@ void Form1::ReadListFile()
                 Courses.Append(std::move(course));
             }
             listFileNotices_ = std::move(content.notices);
+            listFileKeptLines_ = std::move(content.keptLines);
         },
         listFileError_);
+    // Told now, so that nobody edits what cannot be saved. A file that
+    // could not even be made is among the reader's notices already.
+    if (!listFileUnreadable_ && QFileInfo::exists(listFileName_))
+        Attempt([this] { STD::CheckReplaceable(listFileName_); }, listFileUnwritable_);
 }
 
 void Form1::TellAboutListFile()
 {
     if (listFileUnreadable_) {
         Tell(UnreadableListText(listFileName_, listFileError_), MessageIcon::Warning);
-    } else if (!listFileNotices_.empty()) {
-        Tell(RepairNoticeText(listFileName_, listFileNotices_), MessageIcon::Warning);
+        return;
     }
+    QStringList parts;
+    if (!listFileNotices_.empty())
+        parts << RepairNoticeText(listFileName_, listFileNotices_);
+    if (!listFileUnwritable_.isEmpty())
+        parts << UnwritableListText(listFileName_, listFileUnwritable_);
+    if (!parts.isEmpty())
+        Tell(parts.join(u"\n\n"_s), MessageIcon::Warning);
 }
 
 void Form1::Form_Unload(qint16& Cancel)
@@ -88,7 +101,8 @@ void Form1::SaveListFile(qint16& Cancel)
     for (;;) {
         qsizetype replaced = 0;
         QString reason;
-        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses); }, reason)) {
+        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses, listFileKeptLines_); },
+                    reason)) {
             if (replaced > 0)
                 Tell(ReplacedCharactersText(listFileName_, replaced), MessageIcon::Information);
             return;

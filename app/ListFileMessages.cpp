@@ -53,6 +53,14 @@ QString UnreadableListText(const QString& fileName, const QString& reason)
            u"zustimmen."_s.arg(ShownPath(fileName), reason);
 }
 
+QString UnwritableListText(const QString& fileName, const QString& reason)
+{
+    return u"Die Veranstaltungsliste %1 kann nicht gespeichert werden:\n%2\n\nÄnderungen "
+           u"dieser Sitzung lassen sich beim Schließen nur speichern, wenn das bis dahin "
+           u"behoben ist; sonst fragt das Programm, was geschehen soll."_s.arg(ShownPath(fileName),
+                                                                               reason);
+}
+
 QString OverwriteUnreadableQuestion(const QString& fileName, int courseCount)
 {
     const QString courses = courseCount == 1 ? u"der einen Veranstaltung"_s

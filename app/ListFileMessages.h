@@ -13,6 +13,7 @@
 // with how many more there are.
 QString RepairNoticeText(const QString& fileName, const std::vector<LineNotice>& notices);
 QString UnreadableListText(const QString& fileName, const QString& reason);
+QString UnwritableListText(const QString& fileName, const QString& reason);
 QString OverwriteUnreadableQuestion(const QString& fileName, int courseCount);
 QString SaveFailedText(const QString& fileName, const QString& reason);
 QString ReplacedCharactersText(const QString& fileName, qsizetype count);

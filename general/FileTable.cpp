@@ -1,11 +1,16 @@
 #include "general/FileTable.h"
 
 #include "general/StdError.h"
+#include "general/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -15,27 +20,6 @@ namespace STD {
 
 namespace {
 
-[[noreturn]] void RaiseFileError(const QFileDevice& device, const QString& fileName)
-{
-    const QString reason =
-        u"%1: %2"_s.arg(QDir::toNativeSeparators(fileName), device.errorString());
-    switch (device.error()) {
-    case QFileDevice::ResourceError:
-        Raise(DiskFull, reason);
-    case QFileDevice::ReadError:
-    case QFileDevice::WriteError:
-        Raise(DeviceIoError, reason);
-    default:
-        break;
-    }
-    const QFileInfo info(fileName);
-    if (!info.absoluteDir().exists())
-        Raise(PathNotFound, reason);
-    if (info.exists() && !(info.isReadable() && info.isWritable()))
-        Raise(PermissionDenied, reason);
-    Raise(PathFileAccessError, reason);
-}
-
 void RefuseDirectory(const QString& fileName)
 {
     if (QFileInfo(fileName).isDir())
@@ -43,22 +27,15 @@ void RefuseDirectory(const QString& fileName)
               u"%1 ist ein Verzeichnis"_s.arg(QDir::toNativeSeparators(fileName)));
 }
 
-QByteArray ReadWholeFile(const QString& fileName)
+void CreateEmptyFile(const QString& fileName, bool truncate = false)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        RaiseFileError(file, fileName);
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        RaiseFileError(file, fileName);
-    return content;
-}
-
-void CreateEmptyFile(const QString& fileName, QIODevice::OpenMode extra = {})
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | extra))
-        RaiseFileError(file, fileName);
+    // Not blocking: the name may stand for a FIFO by now.
+    const int fd = ::open(
+        QFile::encodeName(fileName).constData(),
+        O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (truncate ? O_TRUNC : 0), 0666);
+    if (fd < 0)
+        RaiseSystemError(errno, fileName);
+    ::close(fd);
 }
 
 } // namespace
@@ -99,9 +76,9 @@ void FileTable::Open(const QString& fileName, int fileNumber, FileMode mode, int
     if (mode == FileMode::Input && !exists)
         Raise(FileNotFound, QDir::toNativeSeparators(fileName));
     if (mode == FileMode::Output)
-        CreateEmptyFile(fileName, QIODevice::Truncate);
+        CreateEmptyFile(fileName, true);
     else if (exists)
-        file.content = ReadWholeFile(fileName);
+        file.content = ReadRegularFile(fileName);
     else
         CreateEmptyFile(fileName);
     if (mode == FileMode::Append)
@@ -123,16 +100,10 @@ void FileTable::OpenReplacement(const QString& fileName, int fileNumber)
     files_.emplace(fileNumber, std::move(file));
 }
 
-void FileTable::WriteBack(const OpenFile& file)
+void FileTable::WriteBack(const OpenFile& file) const
 {
     RefuseDirectory(file.fileName);
-    QSaveFile target(file.fileName);
-    if (!target.open(QIODevice::WriteOnly))
-        RaiseFileError(target, file.fileName);
-    if (target.write(file.content) != file.content.size())
-        RaiseFileError(target, file.fileName);
-    if (!target.commit())
-        RaiseFileError(target, file.fileName);
+    ReplaceFile(file.fileName, file.content, steps_);
 }
 
 void FileTable::Close(int fileNumber)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "general/DiskFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,7 +26,8 @@ class FileTable
 public:
     static constexpr int MaxFileNumber = 511;
 
-    FileTable() = default;
+    // steps: how changed files reach the disk (tests make them fail).
+    explicit FileTable(SaveSteps& steps = SystemSaveSteps()) : steps_(steps) {}
     FileTable(const FileTable&) = delete;
     FileTable& operator=(const FileTable&) = delete;
     ~FileTable();
@@ -67,8 +70,9 @@ private:
     OpenFile& FileAt(int fileNumber);
     const OpenFile& FileAt(int fileNumber) const;
     static void CheckFileNumber(int fileNumber);
-    static void WriteBack(const OpenFile& file);
+    void WriteBack(const OpenFile& file) const;
 
+    SaveSteps& steps_;
     std::map<int, OpenFile> files_;
 };
 

@@ -50,7 +50,7 @@ double RadixInteger(QStringView s, qsizetype from, int base)
 
 // Reads the leading decimal number of s into a plain ASCII form that
 // std::from_chars understands; empty when s does not begin with a number.
-std::string LeadingDecimal(QStringView s)
+std::string LeadingDecimal(QStringView s, qsizetype* end = nullptr)
 {
     std::string number;
     qsizetype i = 0;
@@ -67,8 +67,11 @@ std::string LeadingDecimal(QStringView s)
         for (++i; i < s.size() && IsDecimalDigit(s[i]); ++i, hasDigits = true)
             number += char(s[i].unicode());
     }
-    if (!hasDigits)
+    if (!hasDigits) {
+        if (end)
+            *end = 0;
         return {};
+    }
 
     if (i < s.size() && QStringView(u"eEdD").contains(s[i])) {
         std::string exponent = "e";
@@ -78,10 +81,22 @@ std::string LeadingDecimal(QStringView s)
         const qsizetype firstDigit = j;
         for (; j < s.size() && IsDecimalDigit(s[j]); ++j)
             exponent += char(s[j].unicode());
-        if (j > firstDigit)
+        if (j > firstDigit) {
             number += exponent;
+            i = j;
+        }
     }
+    if (end)
+        *end = i;
     return number;
+}
+
+qsizetype RadixEnd(QStringView s, qsizetype from, int base)
+{
+    qsizetype i = from;
+    while (i < s.size() && DigitValue(s[i], base) >= 0)
+        ++i;
+    return i;
 }
 
 double DecimalValue(const std::string& number)
@@ -97,18 +112,47 @@ double DecimalValue(const std::string& number)
     return negative ? -magnitude : magnitude;
 }
 
+// The text without what is skipped; most texts hold nothing to skip and
+// are read in place.
+QStringView Compact(QStringView text, QString& storage)
+{
+    if (std::none_of(text.begin(), text.end(), IsSkipped))
+        return text;
+    storage.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(storage),
+                 [](QChar c) { return !IsSkipped(c); });
+    return storage;
+}
+
+// Where the number at the start of s ends: "&H"/"&O" and their digits, or
+// the leading decimal number; 0 when none stands there.
+qsizetype NumberEnd(QStringView s)
+{
+    if (s.size() >= 2 && s[0] == u'&') {
+        const QChar radix = s[1].toUpper();
+        if (radix == u'H')
+            return RadixEnd(s, 2, 16);
+        if (radix == u'O')
+            return RadixEnd(s, 2, 8);
+    }
+    qsizetype end = 0;
+    LeadingDecimal(s, &end);
+    return end;
+}
+
 } // namespace
+
+QString TextAfterNumber(QStringView text)
+{
+    QString storage;
+    const QStringView s = Compact(text, storage);
+    return s.mid(NumberEnd(s)).toString();
+}
 
 double NumericValue(const QString& text)
 {
-    // Most texts hold nothing to skip and are read in place.
-    QString compact;
-    if (std::any_of(text.begin(), text.end(), IsSkipped)) {
-        compact.reserve(text.size());
-        std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
-                     [](QChar c) { return !IsSkipped(c); });
-    }
-    const QStringView s = compact.isNull() ? QStringView(text) : QStringView(compact);
+    QString storage;
+    const QStringView s = Compact(text, storage);
 
     if (s.size() >= 2 && s[0] == u'&') {
         const QChar radix = s[1].toUpper();

@@ -8,6 +8,9 @@ namespace STD {
 // anywhere; then the longest leading number is read (sign, digits with one
 // ".", exponent with e/E/d/D), or an "&H"/"&O" integer. No number gives 0.
 double NumericValue(const QString& text);
+// What NumericValue leaves unread, without the skipped blanks, tabs and line
+// feeds: "" when the whole text is the number, the whole text when none.
+QString TextAfterNumber(QStringView text);
 
 // To the nearest integer, halves to the even neighbour.
 double RoundHalfEven(double value);

@@ -70,4 +70,19 @@ QString RepeatText(const QString& text, const QString& count)
     return text.repeated(times);
 }
 
+QString ReplaceText(QStringView text, QStringView before, QStringView after)
+{
+    qsizetype found = before.isEmpty() ? -1 : text.indexOf(before);
+    if (found < 0)
+        return text.toString();
+    QString result;
+    result.reserve(text.size());
+    qsizetype from = 0;
+    for (; found >= 0; found = text.indexOf(before, from)) {
+        result.append(text.sliced(from, found - from)).append(after);
+        from = found + before.size();
+    }
+    return result.append(text.sliced(from));
+}
+
 } // namespace STD

@@ -21,4 +21,8 @@ QString TrimText(const QString& text);
 // `text` written `count` times; count is a whole number in decimal digits.
 QString RepeatText(const QString& text, const QString& count);
 
+// Every `before` in text replaced by `after`, left to right and not
+// overlapping, in one pass: the time grows with the text's length alone.
+QString ReplaceText(QStringView text, QStringView before, QStringView after);
+
 } // namespace STD

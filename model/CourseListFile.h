@@ -1,5 +1,6 @@
 #pragma once
 
+#include "general/DiskFile.h"
 #include "model/CourseCollection.h"
 
 #include <QString>
@@ -12,6 +13,9 @@ struct LineNotice
 {
     int lineNumber = 0;
     QString reason;
+    // Text of the file that the list does not show: the user must see these
+    // first, whatever else there is to tell.
+    bool leavesOutText = false;
 
     bool operator==(const LineNotice&) const = default;
 };
@@ -19,7 +23,11 @@ struct LineNotice
 struct CourseListContent
 {
     std::vector<Termin> courses;
+    // Those that leave out text first, each group in the order of the lines.
     std::vector<LineNotice> notices;
+    // The lines beyond the largest list, as they stood in the file: the
+    // save writes them back after the courses, so none is lost.
+    QByteArray keptLines;
 };
 
 // Reads the course list; a missing file is created empty and reads as no
@@ -28,10 +36,14 @@ struct CourseListContent
 CourseListContent ReadCourseList(const QString& fileName);
 
 // One line of the file, without its line break, and its reading back.
+// Notices of the parsing have line number 0.
 QString CourseLine(const Termin& course);
-Termin ParseCourseLine(const QString& line, std::vector<QString>* repairs = nullptr);
+Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* repairs = nullptr);
 
-// Replaces the file with the courses in one step: a save that fails raises
-// the reason and leaves the old file as it was. Returns how many characters
-// Windows-1252 cannot hold and were written as "?".
-qsizetype WriteCourseList(const QString& fileName, const CourseCollection& courses);
+// Replaces the file with the courses, followed by keptLines, in one step: a
+// save that fails raises the reason and leaves the old file as it was.
+// Returns how many characters Windows-1252 cannot hold and were written as "?".
+// steps: how the bytes reach the disk (tests make them fail).
+qsizetype WriteCourseList(const QString& fileName, const CourseCollection& courses,
+                          QByteArrayView keptLines = {},
+                          STD::SaveSteps& steps = STD::SystemSaveSteps());

@@ -7,6 +7,7 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev file
 )

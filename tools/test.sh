@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds Kalustra with its tests and runs every test, without a display.
+# Builds Kalustra with its tests and runs every test, without a display;
+# then the core tests again under the sanitizers, and a short fuzz run of
+# the course list file.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${KALUSTRA_BUILD_DIR:-$root/build}
 
 bash "$root/tools/build.sh"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+bash "$root/tools/sanitized-tests.sh"
+bash "$root/tools/fuzz.sh" 60

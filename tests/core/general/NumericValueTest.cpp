@@ -9,24 +9,40 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-TEST(NumericValue, ReadsTheLeadingNumber)
+// The value, and what is left unread without the skipped blanks.
+TEST(NumericValue, ReadsTheLeadingNumberAndTellsWhatIsLeft)
 {
-    const std::pair<QString, double> cases[] = {
-        {u"-32e3"_s, -32000}, {u" 1 2"_s, 12},
-        {u"&HFF"_s, 255},     {u"&hff"_s, 255},
-        {u"&O17"_s, 15},      {u"&o78"_s, 7},
-        {u"&HZ"_s, 0},        {u"1d2"_s, 100},
-        {u"1D-2"_s, 0.01},    {u"2.5.3"_s, 2.5},
-        {u""_s, 0},           {u"abc"_s, 0},
-        {u"12abc"_s, 12},     {u"\t-\n 4 2"_s, -42},
-        {u"+7"_s, 7},         {u".5"_s, 0.5},
-        {u"-"_s, 0},          {u"1e"_s, 1},
-        {u"2e+3x"_s, 2000},   {u"1,5"_s, 1},
-        {u"\r5"_s, 0},        {u"１"_s, 0},
-        {u"1e-400"_s, 0},     {u"1e999"_s, std::numeric_limits<double>::infinity()},
+    const std::tuple<QString, double, QString> cases[] = {
+        {u"-32e3"_s, -32000, u""_s},
+        {u" 1 2"_s, 12, u""_s},
+        {u"&HFF"_s, 255, u""_s},
+        {u"&hff"_s, 255, u""_s},
+        {u"&O17"_s, 15, u""_s},
+        {u"&o78"_s, 7, u"8"_s},
+        {u"&HZ"_s, 0, u"Z"_s},
+        {u"1d2"_s, 100, u""_s},
+        {u"1D-2"_s, 0.01, u""_s},
+        {u"2.5.3"_s, 2.5, u".3"_s},
+        {u""_s, 0, u""_s},
+        {u"a bc"_s, 0, u"abc"_s},
+        {u"12abc"_s, 12, u"abc"_s},
+        {u"\t-\n 4 2"_s, -42, u""_s},
+        {u"+7"_s, 7, u""_s},
+        {u".5"_s, 0.5, u""_s},
+        {u"-"_s, 0, u"-"_s},
+        {u"1e"_s, 1, u"e"_s},
+        {u"2e+3x"_s, 2000, u"x"_s},
+        {u"3e+"_s, 3, u"e+"_s},
+        {u"1,5"_s, 1, u",5"_s},
+        {u"\r5"_s, 0, u"\r5"_s},
+        {u"１"_s, 0, u"１"_s},
+        {u"1e-400"_s, 0, u""_s},
+        {u"1e999"_s, std::numeric_limits<double>::infinity(), u""_s},
     };
-    for (const auto& [text, value] : cases)
+    for (const auto& [text, value, rest] : cases) {
         EXPECT_EQ(STD::NumericValue(text), value) << text.toStdString();
+        EXPECT_EQ(STD::TextAfterNumber(text), rest) << text.toStdString();
+    }
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour)

@@ -52,4 +52,19 @@ TEST(RepeatText, RepeatsByACountGivenAsText)
     EXPECT_TRUE(RaisesError(STD::Overflow, [] { STD::RepeatText(u"0"_s, u"99999999999"_s); }));
 }
 
+TEST(ReplaceText, ReplacesFromLeftToRightWithoutOverlapping)
+{
+    const std::tuple<QString, QString, QString, QString> cases[] = {
+        {u"a#13b#13"_s, u"#13"_s, u"\r\n"_s, u"a\r\nb\r\n"_s},
+        {u"##133"_s, u"#13"_s, u"\r\n"_s, u"#\r\n3"_s},
+        {u"aaa"_s, u"aa"_s, u"b"_s, u"ba"_s},
+        {u",,"_s, u","_s, u"#44"_s, u"#44#44"_s},
+        {u"ohne"_s, u"#44"_s, u","_s, u"ohne"_s},
+        {u""_s, u"#13"_s, u"x"_s, u""_s},
+        {u"abc"_s, u""_s, u"x"_s, u"abc"_s},
+    };
+    for (const auto& [text, before, after, result] : cases)
+        EXPECT_EQ(STD::ReplaceText(text, before, after), result) << text.toStdString();
+}
+
 } // namespace

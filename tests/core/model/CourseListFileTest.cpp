@@ -84,6 +84,10 @@ TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
         {"priority too low", "A,0,-1e9,0,1", Course(u"A"_s, -32768, u"1"_s)},
         {"colour beyond a double", "A,0,1,-1e999,1",
          Course(u"A"_s, 1, u"1"_s, {}, false, -2147483647 - 1)},
+        {"text after the priority", "A,0,5x,0,1", Course(u"A"_s, 5, u"1"_s)},
+        {"a word for the colour", "A,0,5,rot,1", Course(u"A"_s, 5, u"1"_s)},
+        {"a word for the priority", "A,0, hoch ,255,1", Course(u"A"_s, 0, u"1"_s, {}, false, 255)},
+        {"a sign alone", "A,0,-,0,1", Course(u"A"_s, 0, u"1"_s)},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -96,19 +100,68 @@ TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
     }
 }
 
-TEST(CourseListFile, EmptyLinesAreSkippedAndLinesBeyondTheLargestListLeftOut)
+// What would be gone at the next save is quoted, so the user can put it back.
+TEST(CourseListFile, TextThatANumberFieldDropsIsNamedInTheNotice)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"A,0,5x,0,1", u"Priorität steht nach der Zahl „x“"_s},
+        {"A,0,5,rot,1", u"Farbe steht „rot“ statt einer Zahl"_s},
+        {"A,0,1,2 e 3 Grad,1", u"Farbe steht nach der Zahl „Grad“"_s},
+        {"A,0," + QByteArray(100, '7') + "!,0,1", u"Priorität"_s},
+    };
+    for (const auto& [line, named] : cases) {
+        TempDir dir;
+        const CourseListContent content = ReadCourseList(dir.Write(ListName, line));
+        ASSERT_FALSE(content.notices.empty()) << line.toStdString();
+        const LineNotice& notice = content.notices.back();
+        EXPECT_TRUE(notice.reason.contains(named)) << notice.reason.toStdString();
+        EXPECT_TRUE(notice.leavesOutText);
+        EXPECT_LT(notice.reason.size(), 200) << "a long field is quoted in part";
+    }
+}
+
+// Lines beyond the largest list are written back as they stood, and the
+// notice that says so comes first.
+TEST(CourseListFile, LinesBeyondTheLargestListAreKeptAndToldFirst)
 {
     TempDir dir;
-    QByteArray bytes = "A,0,1,0,1\r\n\r\n\nB,0,2,0,1\r\n\r\r\n";
-    for (int i = 2; i < CourseCollection::MaxCount + 2; ++i)
+    QByteArray bytes = "A,0,1,0,1\r\n\r\n\n\r\nB,0,2x,0,1\r\n\r\r\n";
+    QByteArray loaded = "A,0,1,0,10000000000000000000,\r\nB,0,2,0,10000000000000000000,\r\n";
+    for (int i = 2; i < CourseCollection::MaxCount; ++i) {
         bytes += "K,0,0,0,1\r\n";
-    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes));
-    EXPECT_EQ(content.courses.size(), std::size_t(CourseCollection::MaxCount));
+        loaded += "K,0,0,0,10000000000000000000,\r\n";
+    }
+    const QByteArray beyond = "Mehr,0,1,0,1\n\r\nLetzte,0,0,0,1,\xe4";
+    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes + beyond));
+    ASSERT_EQ(content.courses.size(), std::size_t(CourseCollection::MaxCount));
     EXPECT_EQ(content.courses[1].Caption, u"B"_s);
-    const std::vector<int> noticed = {2, 3, 5, 32771};
-    ASSERT_EQ(content.notices.size(), noticed.size());
-    for (std::size_t i = 0; i < noticed.size(); ++i)
-        EXPECT_EQ(content.notices[i].lineNumber, noticed[i]);
+    EXPECT_EQ(content.keptLines, beyond);
+
+    // Line, whether text is left out, and what the reason says.
+    const std::tuple<int, bool, QString> expected[] = {
+        {5, true, u"nach der Zahl"_s},
+        {32772, true, u"Diese und die 2 folgenden Zeilen"_s},
+        {2, false, u"ebenso die 2 folgenden"_s},
+        {6, false, u"leere Zeile übersprungen"_s},
+    };
+    ASSERT_EQ(content.notices.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const auto& [line, leavesOut, reason] = expected[i];
+        EXPECT_EQ(content.notices[i].lineNumber, line) << i;
+        EXPECT_EQ(content.notices[i].leavesOutText, leavesOut) << i;
+        EXPECT_TRUE(content.notices[i].reason.contains(reason))
+            << content.notices[i].reason.toStdString();
+    }
+
+    CourseCollection courses;
+    for (const Termin& course : content.courses)
+        courses.Append(course);
+    WriteCourseList(dir.Path(ListName), courses, content.keptLines);
+    EXPECT_TRUE(dir.Read(ListName) == loaded + beyond) << "a megabyte, not shown";
+    // Read again, the same lines are kept and the same courses loaded.
+    const CourseListContent again = ReadCourseList(dir.Path(ListName));
+    EXPECT_EQ(again.keptLines, beyond);
+    EXPECT_EQ(again.courses.size(), content.courses.size());
 }
 
 TEST(CourseListFile, TextsThatWouldBreakTheLineComeBack)

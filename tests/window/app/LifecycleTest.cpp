@@ -2,11 +2,14 @@
 
 #include "app/ListFileMessages.h"
 #include "general/StdError.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPointer>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -84,6 +87,27 @@ TEST_F(LifecycleTest, RepairedLinesAreToldOnceAndNoCourseIsLost)
     EXPECT_TRUE(RepairNoticeText(u"liste.txt"_s, notices).contains(u"ein weiterer Hinweis"));
 }
 
+// Lines beyond the largest list survive the session, and the notice that
+// says so is listed first however many repairs there were.
+TEST_F(LifecycleTest, LinesBeyondTheLargestListAreToldFirstAndSavedBack)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 20; ++i)
+        bytes += "Kaputt " + QByteArray::number(i) + "\r\n";
+    for (int i = 20; i < CourseCollection::MaxCount; ++i)
+        bytes += "K,0,1,0,10000000000000000000,\r\n";
+    const QByteArray beyond = "Mehr 1,0,1,0,10000000000000000000,\r\nMehr 2,0,1,0,1";
+    LoadForm(bytes + beyond);
+    ASSERT_EQ(messages.size(), 1u);
+    const QStringList lines = messages[0].text.split(u'\n');
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_TRUE(lines[2].startsWith(u"Zeile 32768: Diese und die 1 folgenden Zeilen"_s))
+        << lines[2].toStdString();
+    EXPECT_TRUE(messages[0].text.contains(u"weitere Hinweise"_s));
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(ReadList().endsWith("K,0,1,0,10000000000000000000,\r\n" + beyond));
+}
+
 // "liste.txt" is a directory here, which no user can read, root included.
 TEST_F(LifecycleTest, AnUnreadableListIsWrittenOverOnlyWithTheUsersYes)
 {
@@ -131,6 +155,86 @@ TEST_F(LifecycleTest, AFailedSaveLetsTheUserRetryDiscardOrStay)
         EXPECT_EQ(ReadList(), saved ? ThreeCourses : QByteArray());
         QDir(ListFile()).removeRecursively();
     }
+}
+
+// A FIFO would block the start, a device feed it without end; a link to
+// /dev/null would read as empty and be replaced at close.
+TEST_F(LifecycleTest, ASpecialFileIsNotReadAndWrittenOverOnlyWithTheUsersYes)
+{
+    const auto makeFifo = [this] {
+        return ::mkfifo(QFile::encodeName(ListFile()).constData(), 0600) == 0;
+    };
+    const auto linkTo = [this](const QString& device) {
+        return [this, device] { return QFile::link(device, ListFile()); };
+    };
+    const std::tuple<const char*, std::function<bool()>, QString> cases[] = {
+        {"FIFO", makeFifo, u"FIFO"_s},
+        {"link to /dev/zero", linkTo(u"/dev/zero"_s), u"Gerät"_s},
+        {"link to /dev/null", linkTo(u"/dev/null"_s), u"Gerät"_s},
+    };
+    for (const auto& [what, make, kind] : cases) {
+        for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            QFile::remove(ListFile());
+            ASSERT_TRUE(make()) << what;
+            messages.clear();
+            MakeForm().Form_Load();
+            ASSERT_EQ(messages.size(), 1u) << what;
+            EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gelesen werden"_s)) << what;
+            EXPECT_TRUE(messages[0].text.contains(kind)) << messages[0].text.toStdString();
+            form->Courses.Append().Caption = u"Neu"_s;
+            answers = {answer};
+            qint16 cancel = 0;
+            form->Form_Unload(cancel);
+            ASSERT_EQ(messages.size(), 2u) << what;
+            EXPECT_EQ(messages[1].buttons, MessageButtons::YesNo);
+            // The yes replaces the name, never the device behind a link.
+            const QFileInfo list(ListFile());
+            EXPECT_EQ(list.isFile() && !list.isSymLink(), answer == MessageAnswer::Yes) << what;
+            if (answer == MessageAnswer::Yes) {
+                EXPECT_TRUE(ReadList().startsWith("Neu,")) << what;
+            }
+        }
+    }
+    EXPECT_FALSE(QFileInfo(u"/dev/null"_s).isFile());
+}
+
+// Less room than the list needs: the old file stays, and the reason is
+// the disk's, in German.
+TEST_F(LifecycleTest, AFullDiskAtCloseKeepsTheOldListAndSaysSo)
+{
+    SmallDisk disk(64, directory.path());
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.WhyNot();
+    LoadForm(ThreeCourses);
+    for (int i = 0; i < 300; ++i)
+        form->Courses.Append().Caption = u"Kurs %1"_s.arg(i);
+    disk.FillLeaving(1);
+    answers = {MessageAnswer::Discard};
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
+    EXPECT_TRUE(messages[0].text.contains(u"Datenträger voll"_s)) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(u"kein Platz mehr frei"_s));
+    EXPECT_EQ(ReadList(), ThreeCourses);
+}
+
+// Said at the start, before any edit; the close then offers the usual choice.
+TEST_F(LifecycleTest, AListThatCannotBeSavedIsToldAtTheStart)
+{
+    SmallDisk disk(64, directory.path());
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.WhyNot();
+    WriteList(ThreeCourses + "Kaputt,0,5x,0,1\r\n");
+    ASSERT_TRUE(disk.MakeReadOnly());
+    MakeForm().Form_Load();
+    EXPECT_EQ(form->Combo1->ListCount(), 4);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(u"Zeile 4:"_s));
+    EXPECT_TRUE(messages[0].text.contains(u"kann nicht gespeichert werden"_s));
+    EXPECT_TRUE(messages[0].text.contains(u"nur lesbar"_s)) << messages[0].text.toStdString();
+    answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(messages.back().buttons, MessageButtons::RetryDiscardCancel);
 }
 
 TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
