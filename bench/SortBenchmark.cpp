@@ -2,9 +2,9 @@
 // priorities ascending, descending, random with many ties, cycling through
 // few keys, or all names equal, by either key;
 // and beside it, up to 8000 courses, the literal exchange on positions.
+#include "SortLists.h"
 #include "model/CourseOrder.h"
 #include "support/LiteralExchange.h"
-#include "support/SortLists.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // The sort buttons and a fresh "Suchen" in the real window, offscreen, on
 // lists of 2000, 8000 and 32767 courses: each click with its painting.
 // Between iterations the window is put back to the unsorted list, untimed.
+#include "SortLists.h"
 #include "app/Form1.h"
 #include "model/CourseListFile.h"
 #include "model/CourseOrder.h"
-#include "support/SortLists.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -13,8 +13,7 @@ void LiteralExchangeSort(CourseCollection& courses, const QString& key,
             if (!OutOfOrder(courses[i], courses[j], key))
                 continue;
             courses.SwapRecords(i, j);
-            if (exchanged)
-                exchanged(i, j);
+            exchanged(i, j);
         }
     }
 }

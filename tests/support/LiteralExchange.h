@@ -7,13 +7,10 @@
 #include <functional>
 #include <vector>
 
-// The exchange sort done literally, one exchange at a time, O(n²): the
-// oracle that the computed order is checked against. `exchanged` runs after
-// each exchange of positions i < j, so a caller can follow the records as a
-// window would.
+// The exchange sort done literally, O(n²): the oracle for the computed
+// order. `exchanged` runs after each exchange of positions i < j.
 void LiteralExchangeSort(CourseCollection& courses, const QString& key,
-                         const std::function<void(int i, int j)>& exchanged = {});
+                         const std::function<void(int i, int j)>& exchanged);
 
-// The same exchange on positions only: element p is the position, before
-// the sort, of the course that ends at p.
+// Element p is the position, before the sort, of the course that ends at p.
 std::vector<int> LiteralExchangeOrder(CourseCollection courses, const QString& key);

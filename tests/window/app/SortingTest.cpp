@@ -61,46 +61,29 @@ void SortStepByStepAsWritten(Form1& form, const QString& key)
 }
 
 // All a sort can touch: the courses, the chooser and the editor's fields.
-struct WindowState
+QStringList StateOf(const Form1& form)
 {
-    std::vector<Termin> courses;
-    QStringList items;
-    int listIndex = -1;
-    QStringList fields;
-
-    bool operator==(const WindowState&) const = default;
-};
-
-void PrintTo(const WindowState& state, std::ostream* out)
-{
-    *out << "items " << state.items.join(u'|').toStdString() << ", selected " << state.listIndex
-         << ", fields " << state.fields.join(u'|').toStdString() << ", priorities";
-    for (const Termin& course : state.courses)
-        *out << ' ' << course.Priority;
-}
-
-WindowState StateOf(const Form1& form)
-{
-    WindowState state;
-    state.courses.assign(form.Courses.begin(), form.Courses.end());
-    state.items = CourseNames(form);
-    state.listIndex = form.Combo1->ListIndex();
-    state.fields << form.Combo1->Text() << form.Text1->Text() << form.Text2->Text()
-                 << QString::number(form.Check1->checkState())
-                 << QString::number(BackColor(*form.Text1));
+    QStringList state = CourseNames(form);
+    for (const Termin& c : form.Courses)
+        state << u"%1 %2 %3 %4 %5"_s.arg(c.Priority)
+                     .arg(c.Times, c.Info)
+                     .arg(c.VisitAll)
+                     .arg(c.Color);
+    state << QString::number(form.Combo1->ListIndex()) << form.Combo1->Text() << form.Text1->Text()
+          << form.Text2->Text() << QString::number(form.Check1->checkState())
+          << QString::number(BackColor(*form.Text1));
     for (const TextField* colour : form.Text4)
-        state.fields << colour->Text();
+        state << colour->Text();
     for (int slot = 0; slot < form.List2->ListCount(); ++slot)
-        state.fields << QString::number(form.List2->Selected(slot));
+        state << QString::number(form.List2->Selected(slot));
     return state;
 }
 
-// Random lists with few names, so the selected name has twins. Half of
-// them hold values only a hand-made file holds, which showing a course
-// corrects: priorities below -32000, colour bits above bit 23. The last ones
-// are longer and nearly in order, so few courses move between two moves of
-// the selection. Both windows start alike; one sorts as written, one as
-// built.
+// Random lists with few names, so the selected name has twins. Odd ones
+// hold values only a hand-made file holds, which showing a course corrects:
+// priorities below -32000, colour bits above bit 23. The last ones are long
+// and nearly in order, so few courses move between two moves of the
+// selection. One window sorts as written, the other as built.
 TEST_F(SortingTest, EndsAsTheExchangeStepByStepEndsEditorIncluded)
 {
     std::mt19937 random(13);
@@ -108,19 +91,18 @@ TEST_F(SortingTest, EndsAsTheExchangeStepByStepEndsEditorIncluded)
     const int priorities[] = {-32000, -5, 0, 1, 2, 3, -32768, -32500};
     const qint32 colours[] = {255, 0x00FF00, 0x7F0000FF};
     for (int list = 0; list < 60; ++list) {
-        const bool corrected = list % 2 == 1;
+        const int corrected = list % 2;
         const bool nearlyInOrder = list >= 40;
         const int count = nearlyInOrder ? 60 : 1 + int(random() % 25);
         std::vector<int> priority(count);
         for (int i = 0; i < count; ++i)
-            priority[i] = nearlyInOrder ? count - i : priorities[random() % (corrected ? 8 : 6)];
+            priority[i] = nearlyInOrder ? count - i : priorities[random() % (6 + 2 * corrected)];
         if (nearlyInOrder)
             std::swap(priority[random() % count], priority[random() % count]);
         QByteArray bytes;
-        for (int i = 0; i < count; ++i) {
-            bytes += Line(names[random() % std::size(names)], priority[i], {int(1 + random() % 20)},
-                          random() % 2 == 0, colours[random() % (corrected ? 3 : 2)]);
-        }
+        for (const int p : priority)
+            bytes += Line(names[random() % 5], p, {int(1 + random() % 20)}, random() % 2 == 0,
+                          colours[random() % (2 + corrected)]);
         // -1: a name being typed, no item selected.
         const int selected = int(random() % (count + 1)) - 1;
         LoadForm(bytes);

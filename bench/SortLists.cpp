@@ -1,4 +1,4 @@
-#include "support/SortLists.h"
+#include "SortLists.h"
 
 #include <algorithm>
 #include <cmath>
