@@ -37,14 +37,11 @@ protected:
 TEST_F(AddDeleteTest, EnterShowsAnExistingNameAndAddsAnyOther)
 {
     LoadForm(Line(u"Analysis"_s, 3) + Line(u"Algebra"_s, 4));
+    // The shifted presses are the ones that add: a shift state must not stop them.
     const std::pair<QString, Qt::KeyboardModifiers> presses[] = {
-        {u"Algebra"_s, Qt::NoModifier},
-        {u"analysis"_s, Qt::NoModifier},
-        {u"analysis"_s, Qt::ShiftModifier},
-        {u""_s, Qt::ControlModifier},
-        {u""_s, Qt::NoModifier},
-        {u"Algebra "_s, Qt::NoModifier},
-        {u"Analysis"_s, Qt::NoModifier},
+        {u"Algebra"_s, Qt::NoModifier},  {u"analysis"_s, Qt::ShiftModifier},
+        {u"analysis"_s, Qt::NoModifier}, {u""_s, Qt::ControlModifier},
+        {u"Algebra "_s, Qt::NoModifier}, {u"Analysis"_s, Qt::NoModifier},
     };
     for (const auto& [name, modifiers] : presses)
         Enter(name, modifiers);
