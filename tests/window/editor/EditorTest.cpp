@@ -19,7 +19,7 @@ TEST_F(EditorTest, PriorityIsCorrectedToItsLimitsAndStored)
         {u"40000"_s, u"32767"_s, 32767},   {u"-33e3"_s, u"-32e3"_s, -32000},
         {u"2.5"_s, u"2.5"_s, 2},           {u"3.5"_s, u"3.5"_s, 4},
         {u"x12"_s, u"x12"_s, 0},           {u"9e999"_s, u"32767"_s, 32767},
-        {u"-9e999"_s, u"-32e3"_s, -32000},
+        {u"-9e999"_s, u"-32e3"_s, -32000}, {u"1e4"_s, u"1e4"_s, 10000},
     };
     LoadForm(Line(u"A"_s, 7));
     for (const bool typing : {true, false}) {
@@ -107,6 +107,7 @@ TEST_F(EditorTest, ShowingACourseFillsEveryFieldAndStoresOnlyTheCorrections)
     EXPECT_EQ(form->Courses[1].Priority, -12345);
     EXPECT_FALSE(form->Check1->isChecked());
     EXPECT_EQ(form->Text4[0]->Text() + form->Text4[1]->Text() + form->Text4[2]->Text(), u"173451");
+    EXPECT_EQ(BackColor(*form->Text1), 0x332211);
 
     // Of two courses of a name, the first is shown.
     form->Combo1->SetListIndex(2);
