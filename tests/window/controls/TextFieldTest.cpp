@@ -27,7 +27,6 @@ TEST(TextFieldTest, TheLimitHoldsForTheUsersInputOnly)
     const std::pair<const char*, std::function<void()>> programSets[] = {
         {"SetText", [&] { field.SetText(u"-32768"_s); }},
         {"QLineEdit::setText", [&] { asLineEdit.setText(u"-32768"_s); }},
-        {"text property", [&] { field.setProperty("text", u"-32768"_s); }},
         {"insert", [&] { asLineEdit.insert(u"-32768"_s); }},
     };
     for (const auto& [route, set] : programSets) {
