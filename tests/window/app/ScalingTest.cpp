@@ -52,6 +52,8 @@ TEST_F(ScalingTest, TheWholeLayoutScalesByOneFactorAndComesBackExactly)
         // Qt keeps sizes to a hundredth of a point or so.
         EXPECT_NEAR(form->font().pointSizeF(), 8.25 * factor, 0.01);
         EXPECT_NEAR(form->Label2[7]->font().pointSizeF(), 8.25 * factor, 0.01);
+        // The size below which a course name is elided rather than shrunk.
+        EXPECT_NEAR(form->Label2[7]->SmallestPointSize(), 7.0 * factor, 0.01);
         for (QWidget* control : Controls()) {
             const QRect expected = designed.at(control);
             const QRect shown = control->geometry();
