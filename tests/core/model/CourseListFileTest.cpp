@@ -185,14 +185,6 @@ TEST(CourseListFile, FailuresAreErrorsAndLeaveTheOldFile)
     EXPECT_EQ(content.notices[0].lineNumber, 0);
 }
 
-TEST(CourseListFile, CountsCharactersWrittenAsQuestionMarks)
-{
-    TempDir dir;
-    const CourseCollection courses = Collection({Course(u"Ωmega"_s, 0, NoSlot, u"α und β"_s)});
-    EXPECT_EQ(WriteCourseList(dir.Path(ListName), courses), 3);
-    EXPECT_TRUE(dir.Read(ListName).startsWith("?mega,"));
-}
-
 // Any Windows-1252 text, but for what the format cannot keep: a comma, a
 // line feed or "#" in a name, a lone line feed or "#" in an info.
 QString RandomText(std::mt19937& random, int shortest, int longest, QStringView leftOut)
