@@ -24,16 +24,4 @@ TEST(CourseListCorpus, EveryInputRoundTrips)
     EXPECT_GE(inputs, 10) << "the corpus is missing";
 }
 
-// Too large for the corpus: a list beyond the largest, with broken lines
-// on both sides of the limit.
-TEST(CourseListCorpus, AListBeyondTheLimitRoundTrips)
-{
-    QByteArray bytes;
-    for (int i = 0; i < 32800; ++i)
-        bytes += i % 1000 == 7 ? QByteArray("\r\n") : "K" + QByteArray::number(i) + ",1,5x\n";
-    TempDir dir;
-    const auto fault = CourseListRoundTripFault(bytes, dir.Path(u""_s));
-    EXPECT_FALSE(fault) << *fault;
-}
-
 } // namespace

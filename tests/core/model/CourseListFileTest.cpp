@@ -32,16 +32,6 @@ QByteArray Written(const std::vector<Termin>& list)
     return dir.Read(ListName);
 }
 
-TEST(CourseListFile, AMissingFileReadsAsNoCourseAndIsCreated)
-{
-    TempDir dir;
-    const CourseListContent content = ReadCourseList(dir.Path(ListName));
-    EXPECT_TRUE(content.courses.empty());
-    EXPECT_TRUE(content.notices.empty());
-    EXPECT_TRUE(QFileInfo::exists(dir.Path(ListName)));
-    EXPECT_EQ(Written({}), QByteArray());
-}
-
 TEST(CourseListFile, ReadsTheFieldsOfEachLineAndWritesThemBack)
 {
     TempDir dir;
@@ -188,21 +178,11 @@ TEST(CourseListFile, FailuresAreErrorsAndLeaveTheOldFile)
     EXPECT_TRUE(RaisesError(STD::PathFileAccessError,
                             [&] { WriteCourseList(dir.Path(ListName), courses); }));
     EXPECT_TRUE(QFileInfo(dir.Path(ListName)).isDir());
-    EXPECT_TRUE(RaisesError(STD::PathNotFound,
-                            [&] { WriteCourseList(dir.Path(u"fehlt/liste.txt"_s), courses); }));
     // A file that cannot even be created reads as no course, with a notice.
     const CourseListContent content = ReadCourseList(dir.Path(u"fehlt/liste.txt"_s));
     EXPECT_TRUE(content.courses.empty());
     ASSERT_EQ(content.notices.size(), 1u);
     EXPECT_EQ(content.notices[0].lineNumber, 0);
-}
-
-TEST(CourseListFile, CountsCharactersWrittenAsQuestionMarks)
-{
-    TempDir dir;
-    const CourseCollection courses = Collection({Course(u"Ωmega"_s, 0, NoSlot, u"α und β"_s)});
-    EXPECT_EQ(WriteCourseList(dir.Path(ListName), courses), 3);
-    EXPECT_TRUE(dir.Read(ListName).startsWith("?mega,"));
 }
 
 // Any Windows-1252 text, but for what the format cannot keep: a comma, a
