@@ -23,8 +23,7 @@ namespace {
 void RefuseDirectory(const QString& fileName)
 {
     if (QFileInfo(fileName).isDir())
-        Raise(PathFileAccessError,
-              u"%1 ist ein Verzeichnis"_s.arg(QDir::toNativeSeparators(fileName)));
+        Raise(PathFileAccessError, u"%1 ist ein Ordner"_s.arg(QDir::toNativeSeparators(fileName)));
 }
 
 void CreateEmptyFile(const QString& fileName, bool truncate = false)

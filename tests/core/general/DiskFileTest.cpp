@@ -63,7 +63,10 @@ QStringList FilesIn(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::System);
 }
 
-const QByteArray OldList = "Alt,0,1,0,10000000000000000000,\r\n";
+QByteArray OldList()
+{
+    return "Alt,0,1,0,10000000000000000000,\r\n";
+}
 
 TEST(ReplaceFile, AFailedStepLeavesTheOldFileAndSaysWhyInGerman)
 {
@@ -76,7 +79,7 @@ TEST(ReplaceFile, AFailedStepLeavesTheOldFileAndSaysWhyInGerman)
     };
     for (const auto& [step, error, number, reason] : cases) {
         TempDir dir;
-        const QString file = dir.Write(u"liste.txt"_s, OldList);
+        const QString file = dir.Write(u"liste.txt"_s, OldList());
         FailingSteps steps(step, error);
         try {
             STD::ReplaceFile(file, QByteArray(100000, 'n'), steps);
@@ -87,7 +90,7 @@ TEST(ReplaceFile, AFailedStepLeavesTheOldFileAndSaysWhyInGerman)
             EXPECT_TRUE(raised.Text().contains(u"liste.txt"_s));
             EXPECT_FALSE(raised.Text().contains(u"Unknown"_s));
         }
-        EXPECT_EQ(dir.Read(u"liste.txt"_s), OldList) << int(step);
+        EXPECT_EQ(dir.Read(u"liste.txt"_s), OldList()) << int(step);
         EXPECT_EQ(FilesIn(dir.Path({})), QStringList{u"liste.txt"_s}) << "nothing left behind";
     }
 }
@@ -104,7 +107,7 @@ TEST(ReplaceFile, ARealFullDiskKeepsTheOldFile)
         if (!disk.Mounted())
             GTEST_SKIP() << disk.WhyNot();
         const QString file = disk.Path(u"liste.txt"_s);
-        STD::ReplaceFile(file, OldList);
+        STD::ReplaceFile(file, OldList());
         disk.FillLeaving(freePages);
         const QByteArray bytes(size, 'n');
         try {
@@ -114,14 +117,14 @@ TEST(ReplaceFile, ARealFullDiskKeepsTheOldFile)
             EXPECT_FALSE(fits) << error.Text().toStdString();
             EXPECT_EQ(error.Number(), STD::DiskFull);
         }
-        EXPECT_EQ(STD::ReadRegularFile(file), fits ? bytes : OldList) << size;
+        EXPECT_EQ(STD::ReadRegularFile(file), fits ? bytes : OldList()) << size;
     }
 }
 
 TEST(ReplaceFile, KeepsALinkAndThePermissions)
 {
     TempDir dir;
-    const QString target = dir.Write(u"ziel.txt"_s, OldList);
+    const QString target = dir.Write(u"ziel.txt"_s, OldList());
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(target, dir.Path(u"liste.txt"_s)));
     STD::ReplaceFile(dir.Path(u"liste.txt"_s), "neu\r\n");
@@ -145,14 +148,14 @@ TEST(ReplaceFileDeathTest, KilledMidwayLeavesTheOldFile)
         }
     };
     TempDir dir;
-    const QString file = dir.Write(u"liste.txt"_s, OldList);
+    const QString file = dir.Write(u"liste.txt"_s, OldList());
     EXPECT_EXIT(
         {
             KilledBeforeCommit steps;
             STD::ReplaceFile(file, QByteArray(50000, 'n'), steps);
         },
         testing::KilledBySignal(SIGKILL), "");
-    EXPECT_EQ(dir.Read(u"liste.txt"_s), OldList);
+    EXPECT_EQ(dir.Read(u"liste.txt"_s), OldList());
 }
 
 // Anything but a regular file is refused before it is opened: a FIFO

@@ -14,8 +14,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString ListName = u"liste.txt"_s;
-const QString NoSlot(20, u'0');
+QString ListName()
+{
+    return u"liste.txt"_s;
+}
+QString NoSlot()
+{
+    return QString(20, u'0');
+}
 
 CourseCollection Collection(const std::vector<Termin>& list)
 {
@@ -28,19 +34,19 @@ CourseCollection Collection(const std::vector<Termin>& list)
 QByteArray Written(const std::vector<Termin>& list)
 {
     TempDir dir;
-    WriteCourseList(dir.Path(ListName), Collection(list));
-    return dir.Read(ListName);
+    WriteCourseList(dir.Path(ListName()), Collection(list));
+    return dir.Read(ListName());
 }
 
 TEST(CourseListFile, ReadsTheFieldsOfEachLineAndWritesThemBack)
 {
     TempDir dir;
     const CourseListContent content = ReadCourseList(
-        dir.Write(ListName, "Analysis I,0,5,255,10000000010000000000,Raum 1#13Prof. X\r\n"
-                            "\xdc"
-                            "bung \x80,5,-32e3,16711680,11111111111111111111,#13\n"
-                            "Chemie,x,-2,0,00000000000000000001,Ende\r\n"
-                            ",0,0,0,00000000000000000000,"));
+        dir.Write(ListName(), "Analysis I,0,5,255,10000000010000000000,Raum 1#13Prof. X\r\n"
+                              "\xdc"
+                              "bung \x80,5,-32e3,16711680,11111111111111111111,#13\n"
+                              "Chemie,x,-2,0,00000000000000000001,Ende\r\n"
+                              ",0,0,0,00000000000000000000,"));
     EXPECT_TRUE(content.notices.empty());
     const std::vector<Termin> expected = {
         Course(u"Analysis I"_s, 5, u"10000000010000000000"_s, u"Raum 1\r\nProf. X"_s, false, 255),
@@ -67,9 +73,9 @@ TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
         Termin course;
     } cases[] = {
         {"no comma at all", "Nur ein Name", Course(u"Nur ein Name"_s)},
-        {"nothing after the flag", "A,1", Course(u"A"_s, 0, NoSlot, {}, true)},
+        {"nothing after the flag", "A,1", Course(u"A"_s, 0, NoSlot(), {}, true)},
         {"no comma after the priority", "A,0,7", Course(u"A"_s, 7)},
-        {"no comma after the colour", "A,0,7,255", Course(u"A"_s, 7, NoSlot, {}, false, 255)},
+        {"no comma after the colour", "A,0,7,255", Course(u"A"_s, 7, NoSlot(), {}, false, 255)},
         {"priority too high", "A,0,40000,0,1", Course(u"A"_s, 32767, u"1"_s)},
         {"priority too low", "A,0,-1e9,0,1", Course(u"A"_s, -32768, u"1"_s)},
         {"colour beyond a double", "A,0,1,-1e999,1",
@@ -82,7 +88,7 @@ TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
     for (const auto& c : cases) {
         TempDir dir;
         const CourseListContent content = ReadCourseList(
-            dir.Write(ListName, "Erste,0,1,0,1\r\n" + c.line + "\r\nLetzte,0,1,0,1"));
+            dir.Write(ListName(), "Erste,0,1,0,1\r\n" + c.line + "\r\nLetzte,0,1,0,1"));
         ASSERT_EQ(content.courses.size(), 3u) << c.what;
         EXPECT_EQ(content.courses[1], c.course) << c.what;
         ASSERT_EQ(content.notices.size(), 1u) << c.what;
@@ -101,7 +107,7 @@ TEST(CourseListFile, TextThatANumberFieldDropsIsNamedInTheNotice)
     };
     for (const auto& [line, named] : cases) {
         TempDir dir;
-        const CourseListContent content = ReadCourseList(dir.Write(ListName, line));
+        const CourseListContent content = ReadCourseList(dir.Write(ListName(), line));
         ASSERT_FALSE(content.notices.empty()) << line.toStdString();
         const LineNotice& notice = content.notices.back();
         EXPECT_TRUE(notice.reason.contains(named)) << notice.reason.toStdString();
@@ -122,7 +128,7 @@ TEST(CourseListFile, LinesBeyondTheLargestListAreKeptAndToldFirst)
         loaded += "K,0,0,0,10000000000000000000,\r\n";
     }
     const QByteArray beyond = "Mehr,0,1,0,1\n\r\nLetzte,0,0,0,1,\xe4";
-    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes + beyond));
+    const CourseListContent content = ReadCourseList(dir.Write(ListName(), bytes + beyond));
     ASSERT_EQ(content.courses.size(), std::size_t(CourseCollection::MaxCount));
     EXPECT_EQ(content.courses[1].Caption, u"B"_s);
     EXPECT_EQ(content.keptLines, beyond);
@@ -146,10 +152,10 @@ TEST(CourseListFile, LinesBeyondTheLargestListAreKeptAndToldFirst)
     CourseCollection courses;
     for (const Termin& course : content.courses)
         courses.Append(course);
-    WriteCourseList(dir.Path(ListName), courses, content.keptLines);
-    EXPECT_TRUE(dir.Read(ListName) == loaded + beyond) << "a megabyte, not shown";
+    WriteCourseList(dir.Path(ListName()), courses, content.keptLines);
+    EXPECT_TRUE(dir.Read(ListName()) == loaded + beyond) << "a megabyte, not shown";
     // Read again, the same lines are kept and the same courses loaded.
-    const CourseListContent again = ReadCourseList(dir.Path(ListName));
+    const CourseListContent again = ReadCourseList(dir.Path(ListName()));
     EXPECT_EQ(again.keptLines, beyond);
     EXPECT_EQ(again.courses.size(), content.courses.size());
 }
@@ -162,7 +168,7 @@ TEST(CourseListFile, TextsThatWouldBreakTheLineComeBack)
     EXPECT_EQ(bytes,
               QByteArray("Mathe#44 Teil 1 neu #10,0,1,0,001,Ende000000000000,a#13b#13c\r\n"));
     TempDir dir;
-    const CourseListContent content = ReadCourseList(dir.Write(ListName, bytes));
+    const CourseListContent content = ReadCourseList(dir.Write(ListName(), bytes));
     ASSERT_EQ(content.courses.size(), 1u);
     EXPECT_EQ(content.courses[0].Caption, u"Mathe, Teil 1 neu #10"_s);
     EXPECT_EQ(content.courses[0].Info, u"a\r\nb\r\nc"_s);
@@ -171,13 +177,14 @@ TEST(CourseListFile, TextsThatWouldBreakTheLineComeBack)
 TEST(CourseListFile, FailuresAreErrorsAndLeaveTheOldFile)
 {
     TempDir dir;
-    QDir(dir.Path(u""_s)).mkdir(ListName);
+    QDir(dir.Path(u""_s)).mkdir(ListName());
     // An existing file that cannot be read is no empty list.
-    EXPECT_TRUE(RaisesError(STD::PathFileAccessError, [&] { ReadCourseList(dir.Path(ListName)); }));
+    EXPECT_TRUE(
+        RaisesError(STD::PathFileAccessError, [&] { ReadCourseList(dir.Path(ListName())); }));
     const CourseCollection courses = Collection({Course(u"Neu"_s)});
     EXPECT_TRUE(RaisesError(STD::PathFileAccessError,
-                            [&] { WriteCourseList(dir.Path(ListName), courses); }));
-    EXPECT_TRUE(QFileInfo(dir.Path(ListName)).isDir());
+                            [&] { WriteCourseList(dir.Path(ListName()), courses); }));
+    EXPECT_TRUE(QFileInfo(dir.Path(ListName())).isDir());
     // A file that cannot even be created reads as no course, with a notice.
     const CourseListContent content = ReadCourseList(dir.Path(u"fehlt/liste.txt"_s));
     EXPECT_TRUE(content.courses.empty());
@@ -213,9 +220,9 @@ TEST(CourseListFile, RandomListsRoundTripExactly)
                 RandomText(random, 0, 8, u"\n#") + u"\r\n"_s + RandomText(random, 0, 8, u"\n#");
         }
         TempDir dir;
-        WriteCourseList(dir.Path(ListName), Collection(original));
-        const QByteArray firstBytes = dir.Read(ListName);
-        const CourseListContent content = ReadCourseList(dir.Path(ListName));
+        WriteCourseList(dir.Path(ListName()), Collection(original));
+        const QByteArray firstBytes = dir.Read(ListName());
+        const CourseListContent content = ReadCourseList(dir.Path(ListName()));
         ASSERT_EQ(content.courses, original) << "round " << round;
         EXPECT_TRUE(content.notices.empty()) << "round " << round;
         ASSERT_EQ(Written(content.courses), firstBytes) << "round " << round;

@@ -18,9 +18,12 @@ namespace {
 
 using LifecycleTest = FormTest;
 
-const QByteArray ThreeCourses = "Zebra,0,3,255,10000000000000000000,Raum 1#13Prof. X\r\n"
-                                "apfel,1,-1,65280,01000000000000000000,\r\n"
-                                "Birne,0,7,16711680,00100000000000000000,Pool\r\n";
+QByteArray ThreeCourses()
+{
+    return "Zebra,0,3,255,10000000000000000000,Raum 1#13Prof. X\r\n"
+           "apfel,1,-1,65280,01000000000000000000,\r\n"
+           "Birne,0,7,16711680,00100000000000000000,Pool\r\n";
+}
 
 TEST_F(LifecycleTest, WithoutCoursesTheWindowStartsEmpty)
 {
@@ -45,7 +48,7 @@ TEST_F(LifecycleTest, WithoutCoursesTheWindowStartsEmpty)
 // tells of characters the file's code page cannot hold.
 TEST_F(LifecycleTest, CoursesAreLoadedInFileOrderAndWrittenAtClose)
 {
-    WriteList(ThreeCourses);
+    WriteList(ThreeCourses());
     MakeForm().show();
     form->hide();
     form->show();
@@ -118,7 +121,7 @@ TEST_F(LifecycleTest, AFailedSaveLetsTheUserRetryDiscardOrStay)
                                                            {MessageAnswer::Retry, true, true}};
     for (const auto& [answer, closes, saved] : cases) {
         messages.clear();
-        LoadForm(ThreeCourses);
+        LoadForm(ThreeCourses());
         form->show();
         ASSERT_TRUE(QFile::remove(ListFile()));
         ASSERT_TRUE(QDir(directory.path()).mkdir(u"liste.txt"_s));
@@ -132,7 +135,7 @@ TEST_F(LifecycleTest, AFailedSaveLetsTheUserRetryDiscardOrStay)
         EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
         EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gespeichert werden"));
         EXPECT_EQ(messages.size(), saved ? 2u : 1u);
-        EXPECT_EQ(ReadList(), saved ? ThreeCourses : QByteArray());
+        EXPECT_EQ(ReadList(), saved ? ThreeCourses() : QByteArray());
         QDir(ListFile()).removeRecursively();
     }
 }
@@ -179,7 +182,7 @@ TEST_F(LifecycleTest, AListThatCannotBeSavedIsToldAtTheStart)
     SmallDisk disk(64, directory.path());
     if (!disk.Mounted())
         GTEST_SKIP() << disk.WhyNot();
-    WriteList(ThreeCourses + "Kaputt,0,5x,0,1\r\n");
+    WriteList(ThreeCourses() + "Kaputt,0,5x,0,1\r\n");
     ASSERT_TRUE(disk.MakeReadOnly());
     MakeForm().Form_Load();
     EXPECT_EQ(form->Combo1->ListCount(), 4);
@@ -211,7 +214,7 @@ TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
 // the grid and the courses still there.
 TEST_F(LifecycleTest, TheControlsAreDestroyedBeforeTheWindowsState)
 {
-    LoadForm(ThreeCourses);
+    LoadForm(ThreeCourses());
     const QPointer<LabelArray> grid = &form->Label2;
     bool gridThere = false;
     QObject::connect(form->Command2, &QObject::destroyed, [&] { gridThere = !grid.isNull(); });
