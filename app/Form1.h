@@ -11,6 +11,7 @@
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
+#include "search/Timetable.h"
 
 #include <QWidget>
 
@@ -102,6 +103,8 @@ public:
     void Label2_Click(qint16 Index);
     void Check2_Click();
     void AdjustTextColor(QWidget& control);
+    // The timetable the grid shows: none before the first search.
+    const std::optional<Timetable>& ShownTimetable() const { return shownTimetable_; }
 
     // Info panel (app/Form1InfoPanel.cpp).
     void Command5_Click();
@@ -198,6 +201,7 @@ private:
     // Lines beyond the largest list: written back after the courses.
     QByteArray listFileKeptLines_;
     DistributionSearch search_{Courses, FreeCells};
+    std::optional<Timetable> shownTimetable_;
 };
 
 template <typename Sender, typename Signal, typename... Arguments>
