@@ -12,5 +12,17 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/kalustra)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra")
+# qt6-qpa-plugins holds the platform plugins: without them no window opens,
+# and nothing links them either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins")
 include(CPack)
+
+# The licence and the changelog, where Debian looks for them; the changelog
+# compressed as Debian's tools do (gzip -9n: no name or time stamp inside).
+set(kalustra_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/kalustra)
+set(kalustra_changelog ${CMAKE_CURRENT_LIST_DIR}/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${kalustra_changelog})
+execute_process(COMMAND gzip -9nc ${kalustra_changelog}
+    OUTPUT_FILE ${PROJECT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+    DESTINATION ${kalustra_doc_dir})
