@@ -24,6 +24,8 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
+class ScaledStyle;
 
 // The program's one window: it owns every control and the course collection.
 //
@@ -86,9 +88,11 @@ public:
     void Text2_Change();
     void Text4_Change(qint16 Index);
     void Check1_Click();
-    // The day list shows the day's slots; Enter in the slot list stores them.
+    // The day list shows the day's slots; Enter in the slot list, a
+    // double-click on a slot or its menu's "Auswahl speichern" stores them.
     void List1_Click();
     void List2_KeyDown(qint16 KeyCode, qint16 Shift);
+    void List2_DblClick();
 
     // Sorting (app/Form1Sorting.cpp).
     void SortCourses(const QString& key);
@@ -101,8 +105,15 @@ public:
     void Command2_LostFocus();
     void ShowDistribution(const Distribution& distribution, qint32 value);
     void Label2_Click(qint16 Index);
+    // Arrow keys move between the grid's body cells; Enter and Space click.
+    void Label2_KeyDown(qint16 Index, qint16 KeyCode, qint16 Shift);
     void Check2_Click();
     void AdjustTextColor(QWidget& control);
+    // The layout's scale against the designed size, and the part of it that
+    // the font's size takes: logical DPI against 96.
+    double LayoutFactor() const { return layout_.Factor(); }
+    double FontScale() const { return fontScale_; }
+
     // The timetable the grid shows: none before the first search.
     const std::optional<Timetable>& ShownTimetable() const { return shownTimetable_; }
 
@@ -162,6 +173,10 @@ private:
     void ScaleFonts();
     void FitCaptions();
     QSize OpeningSize() const;
+    QSize AvailableSize() const;
+    double LegibleFactor() const;
+    void FitToWindow();
+    void UseScaledStyle();
     void SetNames();
     void BuildCourseFrame();
     void BuildSearchControls();
@@ -182,8 +197,17 @@ private:
     qint32 ShownValue() const;
     void ClearWeekGrid();
     ArrayLabel& BodyCell(int position);
+    void MakeGridTabStop(ArrayLabel& cell);
+    void ShowTimetableNotes(const Distribution& distribution);
+    void AnnounceSearchResult(const QString& summary);
 
-    TwipsLayout layout_{*this};
+    // The controls stand on page_, which a scroll area holds: where the window
+    // is too small for a legible layout, it scrolls.
+    QScrollArea* scrollArea_ = nullptr;
+    QWidget* page_ = new QWidget(this);
+    ScaledStyle* style_ = nullptr;
+    double fontScale_ = 1.0;
+    TwipsLayout layout_{*page_};
     QString listFileName_;
     MessageFunction showMessage_;
     bool loaded_ = false;

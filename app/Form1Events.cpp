@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include <QAction>
 #include <QCheckBox>
 
 // Every control event of the window and the handler it runs. A handler that
@@ -17,10 +18,14 @@ void Form1::ConnectEvents()
     On(Check1, &QCheckBox::toggled, &Form1::Check1_Click);
     On(List1, &ListControl::Click, &Form1::List1_Click);
     On(List2, &ListControl::KeyDown, &Form1::List2_KeyDown);
+    On(List2, &QAbstractItemView::doubleClicked, &Form1::List2_DblClick);
+    // The slot list's one menu entry, "Auswahl speichern".
+    On(List2->actions().constFirst(), &QAction::triggered, &Form1::List2_DblClick);
 
     On(Command2, &QPushButton::clicked, &Form1::Command2_Click);
     On(Command2, &CommandButton::LostFocus, &Form1::Command2_LostFocus);
     On(&Label2, &LabelArray::Click, &Form1::Label2_Click);
+    On(&Label2, &LabelArray::KeyDown, &Form1::Label2_KeyDown);
     On(Check2, &QCheckBox::toggled, &Form1::Check2_Click);
 
     On(Command3, &QPushButton::clicked, &Form1::Command3_Click);

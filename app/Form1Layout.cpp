@@ -2,19 +2,23 @@
 #include "controls/CaptionFit.h"
 #include "controls/ControlColors.h"
 #include "controls/PackedColor.h"
+#include "controls/ScaledStyle.h"
 #include "controls/Twips.h"
 #include "controls/TwipsLayout.h"
 #include "model/Week.h"
 #include "search/SearchButton.h"
 #include "search/WeekGrid.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -32,9 +36,12 @@ constexpr double DialogPointSize = 8.25;
 // The smallest size a course name in the grid takes before it is elided.
 constexpr double SmallestGridPointSize = 7.0;
 constexpr qint32 PanelRed = 0x0000FF;
-// The window shrinks to half its designed size at the least.
-constexpr double SmallestScale = 0.5;
+// Below this share of the designed size with the font in use, the lists cut
+// their items: the layout keeps it and the window scrolls instead.
+constexpr double LegibleShare = 0.8;
+constexpr double BaseDpi = 96.0;
 
+// `scale` is the font's own size against the designed one.
 QFont WindowFont(double scale)
 {
     QFont font = QApplication::font();
@@ -119,6 +126,13 @@ void Form1::BuildControls()
 {
     setWindowTitle(u"Kalustra"_s);
     setWindowIcon(WindowIcon());
+    // A larger system font (a higher logical DPI) scales the whole layout.
+    fontScale_ = std::clamp(logicalDpiY() / BaseDpi, 0.5, 4.0);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setAlignment(Qt::AlignCenter);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->setWidget(page_);
     setFont(WindowFont(1.0));
 
     BuildCourseFrame();
@@ -129,10 +143,25 @@ void Form1::BuildControls()
     SetNames();
     Combo1->setFocus();
 
-    setMinimumSize(DesignedSize() * SmallestScale);
+    UseScaledStyle();
+
+    setMinimumSize((DesignedSize() * LegibleFactor()).boundedTo(AvailableSize()));
     resize(OpeningSize());
-    ScaleLayout(FittingScale(DesignedSize(), size()));
+    FitToWindow();
     ScaleFonts();
+}
+
+// Check boxes and scroll bars take the layout's scale too.
+void Form1::UseScaledStyle()
+{
+    style_ = new ScaledStyle(this);
+    for (QWidget* control : page_->findChildren<QWidget*>())
+        control->setStyle(style_);
+}
+
+double Form1::LegibleFactor() const
+{
+    return LegibleShare * fontScale_;
 }
 
 void Form1::Place(QWidget& control, const QRect& twips)
@@ -145,36 +174,64 @@ void Form1::Place(QWidget& control, int left, int top, int width, int height)
     Place(control, {left, top, width, height});
 }
 
-// The designed size where it fits the screen's free area with the window's
-// frame, otherwise scaled down to fit.
+// The designed size with the font in use where it fits the screen's free
+// area, otherwise scaled down to fit, but not below a legible size.
 QSize Form1::OpeningSize() const
+{
+    const QSize available = AvailableSize();
+    const double factor = OpeningScale(DesignedSize(), available, LegibleFactor(), fontScale_);
+    QSize size = DesignedSize() * factor;
+    // Where one way scrolls, its scroll bar needs room the other way.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.height() > available.height())
+        size.rwidth() += scrollBar;
+    if (size.width() > available.width())
+        size.rheight() += scrollBar;
+    return size.boundedTo(available);
+}
+
+// The screen's free area without the window's frame.
+QSize Form1::AvailableSize() const
 {
     const QScreen* screen = this->screen();
     if (!screen)
-        return DesignedSize();
+        return DesignedSize() * fontScale_;
     QSize available = screen->availableGeometry().size();
     // The frame is known only once a window manager has framed the window;
     // before that, a title bar's height is the likely cost.
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const int titleBar = frame.isNull() ? style()->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
     available -= QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + titleBar);
-    return DesignedSize() * OpeningScale(DesignedSize(), available, SmallestScale);
+    return available;
 }
 
-// Everything scales by the one factor at which the designed client area fits
-// the window, and stands centred in it.
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    ScaleLayout(FittingScale(DesignedSize(), event->size()));
+    FitToWindow();
+}
+
+// Everything scales by the one factor at which the designed client area fits
+// the window, and stands centred in it; below a legible factor it scrolls.
+void Form1::FitToWindow()
+{
+    scrollArea_->setGeometry(rect());
+    ScaleLayout(std::max(FittingScale(DesignedSize(), size()), LegibleFactor()));
 }
 
 void Form1::ScaleLayout(double factor)
 {
     const bool fontsChange = factor != layout_.Factor();
-    const QSize used(Pixels(qRound(ClientWidth * factor)), Pixels(qRound(ClientHeight * factor)));
-    const QSize spare = (size() - used).expandedTo({0, 0});
-    layout_.SetScale(factor, {spare.width() / 2, spare.height() / 2});
+    layout_.SetScale(factor);
+    page_->resize(Pixels(qRound(ClientWidth * factor)), Pixels(qRound(ClientHeight * factor)));
+    if (style_ && style_->Scale() != factor / fontScale_) {
+        style_->SetScale(factor / fontScale_);
+        for (QWidget* control : page_->findChildren<QWidget*>()) {
+            QEvent styleChange(QEvent::StyleChange);
+            QCoreApplication::sendEvent(control, &styleChange);
+            control->updateGeometry();
+        }
+    }
     if (fontsChange)
         ScaleFonts();
 }
@@ -183,7 +240,7 @@ void Form1::ScaleLayout(double factor)
 // were fitted to their control are fitted anew.
 void Form1::ScaleFonts()
 {
-    const double factor = layout_.Factor();
+    const double factor = layout_.Factor() / fontScale_;
     setFont(WindowFont(factor));
     Frame2->setFont(WithBold(font(), true));
     Label4->setFont(WithBold(font(), false));
@@ -211,7 +268,7 @@ void Form1::FitCaptions()
 
 void Form1::BuildCourseFrame()
 {
-    Frame1 = new QGroupBox(u"Lehrveranstaltungen"_s, this);
+    Frame1 = new QGroupBox(u"Lehrveranstaltungen"_s, page_);
     Place(*Frame1, 0, 0, 4575, 4815);
 
     Combo1 = new ChooserBox(Frame1);
@@ -226,6 +283,9 @@ void Form1::BuildCourseFrame()
     Place(*List2, 1320, 600, 1095, 840);
     for (const QString& slot : Week::SlotNames())
         List2->AddItem(slot);
+    List2->setToolTip(u"Eingabe oder Doppelklick speichert die Auswahl"_s);
+    List2->addAction(new QAction(u"Auswahl speichern"_s, List2));
+    List2->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     Command1 = new CommandButton(u"Eintrag löschen"_s, Frame1);
     Place(*Command1, 2880, 600, 1575, 255);
@@ -257,34 +317,35 @@ void Form1::BuildCourseFrame()
 
 void Form1::BuildSearchControls()
 {
-    Command2 = new CommandButton(FreshSearchCaption(), this);
+    Command2 = new CommandButton(FreshSearchCaption(), page_);
     Place(*Command2, 4680, 4440, 1455, 375);
 
-    Check2 = new QCheckBox(u"Schriftfarbe anpassen"_s, this);
+    Check2 = new QCheckBox(u"Schriftfarbe anpassen"_s, page_);
     Place(*Check2, 6480, 4440, 1935, 255);
 
-    Text3 = NewField(0, QString(), this);
+    Text3 = NewField(0, QString(), page_);
     Place(*Text3, 0, 4920, 10935, 285);
 
     // The template of the week grid, which the start-up builds from it.
+    Label2[0]->setParent(page_);
     Label2[0]->setText(u"Montag"_s);
     Place(*Label2[0], WeekGrid::TemplateTwips);
 }
 
 void Form1::BuildSortButtons()
 {
-    Command3 = new CommandButton(u"Veranstaltungen alphabetisch sortieren"_s, this);
+    Command3 = new CommandButton(u"Veranstaltungen alphabetisch sortieren"_s, page_);
     Place(*Command3, 4680, 120, 1455, 615);
-    Command4 = new CommandButton(u"Veranstaltungen nach Priorität sortieren"_s, this);
+    Command4 = new CommandButton(u"Veranstaltungen nach Priorität sortieren"_s, page_);
     Place(*Command4, 4680, 840, 1455, 615);
 }
 
 void Form1::BuildInfoPanel()
 {
-    Command6 = new CommandButton(u"Info"_s, this);
+    Command6 = new CommandButton(u"Info"_s, page_);
     Place(*Command6, 9720, 120, 1215, 375);
 
-    Frame2 = new QGroupBox(u"Info"_s, this);
+    Frame2 = new QGroupBox(u"Info"_s, page_);
     Place(*Frame2, 6240, 120, 4695, 3135);
     // The caption is red and bold; what the panel holds is red in the
     // window's font.
@@ -311,6 +372,7 @@ void Form1::SetNames()
     Label1->setBuddy(Text2);
     Label3->setBuddy(Text4[0]);
     Combo1->setAccessibleName(u"Lehrveranstaltung"_s);
+    Combo1->lineEdit()->setAccessibleName(u"Lehrveranstaltung"_s);
     List1->setAccessibleName(u"Tag"_s);
     List2->setAccessibleName(u"Uhrzeit"_s);
     const QStringList channels = {u"Farbe Rot"_s, u"Farbe Grün"_s, u"Farbe Blau"_s};

@@ -1,5 +1,6 @@
 #include "controls/ChooserBox.h"
 
+#include "controls/ChooserAccessible.h"
 #include "controls/KeyCode.h"
 #include "general/StdError.h"
 
@@ -11,6 +12,7 @@
 
 ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent), items_(new QStringListModel(this))
 {
+    InstallChooserAccessible();
     setModel(items_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

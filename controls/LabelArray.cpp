@@ -1,8 +1,10 @@
 #include "controls/LabelArray.h"
 
 #include "controls/CaptionFit.h"
+#include "controls/KeyCode.h"
 #include "general/StdError.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStringList>
@@ -16,6 +18,12 @@ ArrayLabel::ArrayLabel(QWidget* parent) : QLabel(parent)
 void ArrayLabel::setText(const QString& caption)
 {
     QLabel::setText(caption);
+    UpdateToolTip();
+}
+
+void ArrayLabel::SetToolTipNote(const QString& note)
+{
+    toolTipNote_ = note;
     UpdateToolTip();
 }
 
@@ -33,6 +41,28 @@ void ArrayLabel::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT Clicked();
 }
 
+void ArrayLabel::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT KeyDown(KeyCodeOf(*event), ShiftStateOf(*event));
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        Q_EMIT Clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ArrayLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void ArrayLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
 void ArrayLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
@@ -48,7 +78,12 @@ void ArrayLabel::resizeEvent(QResizeEvent* event)
 
 void ArrayLabel::UpdateToolTip()
 {
-    setToolTip(ShowsCaptionWhole() ? QString() : text());
+    QStringList parts;
+    if (!ShowsCaptionWhole())
+        parts.append(text());
+    if (!toolTipNote_.isEmpty())
+        parts.append(toolTipNote_);
+    setToolTip(parts.join(u'\n'));
 }
 
 ArrayLabel::FittedCaption ArrayLabel::FitCaption() const
@@ -85,6 +120,18 @@ void ArrayLabel::paintEvent(QPaintEvent*)
     painter.setFont(caption.font);
     PaintCaption(painter, contentsRect(), caption.lines.join(u'\n'),
                  {QTextOption::NoWrap, alignment()});
+    if (hasFocus())
+        PaintFocusFrame(painter);
+}
+
+// The style's focus frame can be a faint dotted line that a coloured cell
+// hides; a dashed frame in the text's colour shows on any background.
+void ArrayLabel::PaintFocusFrame(QPainter& painter) const
+{
+    QPen pen(palette().color(foregroundRole()), 2, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 namespace {
@@ -137,5 +184,8 @@ ArrayLabel* LabelArray::Add(QWidget& window, int index)
         elements_.resize(index + 1, nullptr);
     elements_[index] = element;
     connect(element, &ArrayLabel::Clicked, this, [this, index] { Q_EMIT Click(qint16(index)); });
+    connect(element, &ArrayLabel::KeyDown, this, [this, index](qint16 keyCode, qint16 shift) {
+        Q_EMIT KeyDown(qint16(index), keyCode, shift);
+    });
     return element;
 }

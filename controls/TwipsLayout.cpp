@@ -61,7 +61,7 @@ double FittingScale(QSize designed, QSize available)
     return std::min(across, down);
 }
 
-double OpeningScale(QSize designed, QSize available, double smallest)
+double OpeningScale(QSize designed, QSize available, double smallest, double largest)
 {
-    return std::clamp(FittingScale(designed, available), smallest, 1.0);
+    return std::clamp(FittingScale(designed, available), smallest, std::max(smallest, largest));
 }

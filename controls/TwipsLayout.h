@@ -46,6 +46,6 @@ private:
 // The largest factor at which `designed` fits `available`.
 double FittingScale(QSize designed, QSize available);
 
-// The factor a window opens at: its designed size where that fits
-// `available`, otherwise smaller to fit, but never below `smallest`.
-double OpeningScale(QSize designed, QSize available, double smallest);
+// The factor a window opens at: `largest` where that fits `available`,
+// otherwise smaller to fit, but never below `smallest`.
+double OpeningScale(QSize designed, QSize available, double smallest, double largest = 1.0);

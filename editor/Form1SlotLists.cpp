@@ -11,8 +11,12 @@ void Form1::List1_Click()
 // Selecting slots stores nothing; Enter, with any shift state, does.
 void Form1::List2_KeyDown(qint16 KeyCode, qint16 /*Shift*/)
 {
-    if (KeyCode != EnterKeyCode)
-        return;
+    if (KeyCode == EnterKeyCode)
+        List2_DblClick();
+}
+
+void Form1::List2_DblClick()
+{
     const qint32 k = FindSelectedCourse();
     if (k == -1)
         return;

@@ -98,9 +98,14 @@ TEST_F(LayoutTest, TabOrderFollowsTheLayoutAndPassesTheCoveredInfoButtonBy)
 {
     ShowActive();
     Form1& f = *form;
-    const QWidget* const expected[] = {f.Combo1,   f.List1,    f.List2,    f.Command1, f.Text2,
-                                       f.Check1,   f.Text4[0], f.Text4[1], f.Text4[2], f.Text1,
-                                       f.Text3,    f.Command2, f.Check2,   f.Command3, f.Command4,
+    const QWidget* const expected[] = {f.Combo1,   f.List1,
+                                       f.List2,    f.Command1,
+                                       f.Text2,    f.Check1,
+                                       f.Text4[0], f.Text4[1],
+                                       f.Text4[2], f.Text1,
+                                       f.Text3,    f.Command2,
+                                       f.Check2,   f.Label2[BodyElement(1)],
+                                       f.Command3, f.Command4,
                                        f.Command5, f.Combo1};
     EXPECT_EQ(QApplication::focusWidget(), f.Combo1);
     for (std::size_t i = 1; i < std::size(expected); ++i) {
