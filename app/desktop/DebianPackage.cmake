@@ -6,6 +6,11 @@ set(CPACK_PACKAGE_NAME kalustra)
 set(CPACK_PACKAGE_VENDOR "Die Kalustra-Entwickler")
 set(CPACK_PACKAGE_CONTACT "Die Kalustra-Entwickler <kalustra@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Wochenstundenplan aus Lehrveranstaltungen zusammenstellen")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Kalustra führt eine Liste von Lehrveranstaltungen mit Priorität,"
+    "angebotenen Zeiten, Farbe und Notizen und sucht den Wochenstundenplan,"
+    "in dem die Summe der Prioritäten der eingeplanten Veranstaltungen am"
+    "größten ist.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -17,12 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins")
 include(CPack)
 
-# The licence and the changelog, where Debian looks for them; the changelog
+# The licence, the changelog and the manual page where Debian looks for them;
 # compressed as Debian's tools do (gzip -9n: no name or time stamp inside).
-set(kalustra_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/kalustra)
-set(kalustra_changelog ${CMAKE_CURRENT_LIST_DIR}/changelog)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${kalustra_changelog})
-execute_process(COMMAND gzip -9nc ${kalustra_changelog}
-    OUTPUT_FILE ${PROJECT_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+foreach(page changelog kalustra.1)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${page})
+    execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/${page}
+        OUTPUT_FILE ${PROJECT_BINARY_DIR}/${page}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
-    DESTINATION ${kalustra_doc_dir})
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalustra)
+install(FILES ${PROJECT_BINARY_DIR}/kalustra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
