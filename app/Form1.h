@@ -177,6 +177,7 @@ private:
     double LegibleFactor() const;
     void FitToWindow();
     void UseScaledStyle();
+    std::vector<QWidget*> ScaledControls() const;
     void SetNames();
     void BuildCourseFrame();
     void BuildSearchControls();

@@ -155,8 +155,20 @@ void Form1::BuildControls()
 void Form1::UseScaledStyle()
 {
     style_ = new ScaledStyle(this);
-    for (QWidget* control : page_->findChildren<QWidget*>())
+    for (QWidget* control : ScaledControls())
         control->setStyle(style_);
+}
+
+// What stands on the page, without the chooser's drop-down: a window of its
+// own, whose list of every course would lay itself out anew at each step.
+std::vector<QWidget*> Form1::ScaledControls() const
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* control : page_->findChildren<QWidget*>()) {
+        if (control->window() == this)
+            controls.push_back(control);
+    }
+    return controls;
 }
 
 double Form1::LegibleFactor() const
@@ -226,7 +238,7 @@ void Form1::ScaleLayout(double factor)
     page_->resize(Pixels(qRound(ClientWidth * factor)), Pixels(qRound(ClientHeight * factor)));
     if (style_ && style_->Scale() != factor / fontScale_) {
         style_->SetScale(factor / fontScale_);
-        for (QWidget* control : page_->findChildren<QWidget*>()) {
+        for (QWidget* control : ScaledControls()) {
             QEvent styleChange(QEvent::StyleChange);
             QCoreApplication::sendEvent(control, &styleChange);
             control->updateGeometry();
