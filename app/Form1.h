@@ -11,6 +11,7 @@
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
+#include "search/SearchSession.h"
 
 #include <QWidget>
 
@@ -197,7 +198,8 @@ private:
     QString listFileUnwritable_;
     // Lines beyond the largest list: written back after the courses.
     QByteArray listFileKeptLines_;
-    DistributionSearch search_{Courses, FreeCells};
+    // Keeps the search's place, so that "Weiter suchen" goes on from it.
+    SearchSession search_;
 };
 
 template <typename Sender, typename Signal, typename... Arguments>

@@ -10,8 +10,7 @@
 #include "general/StdError.h"
 #include "model/CourseListFile.h"
 #include "model/CourseOrder.h"
-#include "search/DistributionSearch.h"
-#include "search/SearchClick.h"
+#include "search/SearchSession.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -89,8 +88,7 @@ int main(int argc, char** argv)
         courses.Append(std::move(course));
     SortCollection(courses, u"priority"_s);
 
-    FreeCellTable freeCells;
-    DistributionSearch search(courses, freeCells);
+    SearchSession search;
     QElapsedTimer timer;
     qint64 slowest = 0;
     qint32 shownValue = 0;
@@ -99,8 +97,7 @@ int main(int argc, char** argv)
         // As the button: the first click asks for the best, each further
         // one for the next distribution of the value the one before showed.
         const SearchClick click =
-            rank == 1 ? RunSearchClick(search, freeCells, courses.Count(), 0, 0)
-                      : RunSearchClick(search, freeCells, courses.Count(), shownValue, rank);
+            rank == 1 ? search.Click(courses, 0, 0) : search.Click(courses, shownValue, rank);
         slowest = std::max(slowest, timer.nsecsElapsed());
         std::printf("%s\n",
                     qPrintable(ClickLine(rank, click.bestValue, click.foundCount, click.result)));
