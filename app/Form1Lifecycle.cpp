@@ -54,10 +54,14 @@ void Form1::ReadListFile()
     listFileUnreadable_ = !Attempt(
         [this] {
             CourseListContent content = ReadCourseList(listFileName_);
+            QStringList names;
+            names.reserve(qsizetype(content.courses.size()));
+            Courses.Reserve(int(content.courses.size()));
             for (Termin& course : content.courses) {
-                Combo1->AddItem(course.Caption);
+                names << course.Caption;
                 Courses.Append(std::move(course));
             }
+            Combo1->AddItems(names);
             listFileNotices_ = std::move(content.notices);
             listFileKeptLines_ = std::move(content.keptLines);
         },
