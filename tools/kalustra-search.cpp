@@ -14,8 +14,8 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QStringList>
 
+#include <bit>
 #include <cstdio>
 #include <optional>
 
@@ -42,20 +42,34 @@ std::optional<qint16> ClickCount(int argc, char** argv)
     return qint16(count);
 }
 
-QString PlacementText(CellMask cells)
+// Positions joined by "+", "-" for none. A line names every course, so it
+// is built as bytes: on the largest lists printing would outlast searching.
+void AppendPlacement(QByteArray& line, CellMask cells)
 {
-    QStringList positions;
-    for (const int position : PositionsOf(cells))
-        positions << QString::number(position);
-    return positions.isEmpty() ? u"-"_s : positions.join(u'+');
+    if (cells == 0) {
+        line += '-';
+        return;
+    }
+    for (CellMask rest = cells; rest != 0; rest &= rest - 1) {
+        const int position = std::countr_zero(rest) + 1;
+        if (rest != cells)
+            line += '+';
+        if (position >= 10)
+            line += char('0' + position / 10);
+        line += char('0' + position % 10);
+    }
 }
 
-QString ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& result)
+QByteArray ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& result)
 {
-    QString line = u"rank %1 value %2 found %3 placement"_s.arg(rank).arg(value).arg(found);
-    for (const CellMask cells : result)
-        line += u' ' + PlacementText(cells);
-    return line;
+    QByteArray line =
+        u"rank %1 value %2 found %3 placement"_s.arg(rank).arg(value).arg(found).toUtf8();
+    line.reserve(line.size() + qsizetype(result.size()) * 3 + 1);
+    for (const CellMask cells : result) {
+        line += ' ';
+        AppendPlacement(line, cells);
+    }
+    return line += '\n';
 }
 
 } // namespace
@@ -99,8 +113,8 @@ int main(int argc, char** argv)
         const SearchClick click =
             rank == 1 ? search.Click(courses, 0, 0) : search.Click(courses, shownValue, rank);
         slowest = std::max(slowest, timer.nsecsElapsed());
-        std::printf("%s\n",
-                    qPrintable(ClickLine(rank, click.bestValue, click.foundCount, click.result)));
+        const QByteArray line = ClickLine(rank, click.bestValue, click.foundCount, click.result);
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
         shownValue = click.bestValue;
         if (rank > 1 && click.foundCount < rank)
             break;
