@@ -225,10 +225,23 @@ void Recount(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(Continue)->Arg(1)->Arg(100)->Arg(1000)->Arg(10000)->Iterations(3)->Unit(
-    benchmark::kMillisecond);
-BENCHMARK(Recount)->Arg(2)->Arg(100)->Arg(1000)->Arg(10000)->Iterations(1)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(Continue)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Recount)
+    ->Arg(2)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Fresh)->Apply(KindsAndSizes);
 BENCHMARK(Rank2)->Apply(KindsAndSizes);
 BENCHMARK(Rank10)->Apply(KindsAndSizes);
