@@ -37,7 +37,7 @@ TEST(LongContentTest, NotesTooLongToShowAreKeptWhole)
     const QString notes = QString(InfoField::LongestShownText, u'x') + u"\r\nEnde"_s;
     field.SetText(notes);
     EXPECT_TRUE(field.isReadOnly());
-    EXPECT_LT(field.toPlainText().size(), notes.size());
+    EXPECT_FALSE(field.toPlainText().contains(u"Ende"_s));
     QTest::keyClicks(&field, u"y"_s);
     EXPECT_EQ(field.Text(), notes);
     field.SetText(u"kurz"_s);
