@@ -11,6 +11,7 @@
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
+#include "search/SearchSession.h"
 #include "search/Timetable.h"
 
 #include <QWidget>
@@ -225,7 +226,8 @@ private:
     QString listFileUnwritable_;
     // Lines beyond the largest list: written back after the courses.
     QByteArray listFileKeptLines_;
-    DistributionSearch search_{Courses, FreeCells};
+    // Keeps the search's place, so that "Weiter suchen" goes on from it.
+    SearchSession search_;
     std::optional<Timetable> shownTimetable_;
 };
 

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/ListFileMessages.h"
+#include "controls/BusyNotice.h"
 #include "general/DiskFile.h"
 #include "general/StdError.h"
 #include "general/TextRoutines.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 
 #include <exception>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,6 +29,9 @@ template <typename Action> bool Attempt(Action action, QString& reason)
     }
     return false;
 }
+
+// Read at some 100 MB a second or less: from this size on the user waits.
+constexpr qint64 LongReadBytes = qint64(16) << 20;
 
 } // namespace
 
@@ -49,15 +54,23 @@ void Form1::Form_Load()
 
 void Form1::ReadListFile()
 {
+    std::optional<BusyNotice> reading;
+    if (QFileInfo(listFileName_).size() >= LongReadBytes)
+        reading.emplace(u"Kalustra"_s, u"Die Liste „%1“ wird gelesen …"_s.arg(
+                                           QFileInfo(listFileName_).fileName()));
     // Whatever goes wrong, the file may hold courses: it is not written
     // over at the end without the user's yes.
     listFileUnreadable_ = !Attempt(
         [this] {
             CourseListContent content = ReadCourseList(listFileName_);
+            QStringList names;
+            names.reserve(qsizetype(content.courses.size()));
+            Courses.Reserve(int(content.courses.size()));
             for (Termin& course : content.courses) {
-                Combo1->AddItem(course.Caption);
+                names << course.Caption;
                 Courses.Append(std::move(course));
             }
+            Combo1->AddItems(names);
             listFileNotices_ = std::move(content.notices);
             listFileKeptLines_ = std::move(content.keptLines);
         },

@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStringListModel>
@@ -18,6 +19,10 @@ ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent), items_(new QStringL
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
+    // Every item is one line of text: without this, the list measures each
+    // of them again whenever the items changed before it opens.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
     // When the focus leaves, Qt selects the item that equals the edit text.
     // Here the text names a course only when the handlers look it up, and
     // the selected position changes only when asked to.
@@ -51,6 +56,18 @@ void ChooserBox::AddItem(const QString& text)
 {
     KeepingEditText([&] { addItem(text); });
     itemTexts_.append(text);
+}
+
+void ChooserBox::AddItems(const QStringList& texts)
+{
+    if (texts.isEmpty())
+        return;
+    KeepingEditText([&] {
+        const int current = currentIndex();
+        items_->setStringList(items_->stringList() + texts);
+        setCurrentIndex(current);
+    });
+    itemTexts_ += texts;
 }
 
 void ChooserBox::RemoveItem(int position)

@@ -36,6 +36,8 @@ public:
     // SetListIndex() too, where -1 selects no item.
     void SetList(int position, const QString& text);
     void AddItem(const QString& text);
+    // Adds the items at the end in one step, as AddItem() one by one would.
+    void AddItems(const QStringList& texts);
     void RemoveItem(int position);
     // Puts the items in a new order in one step: order[p] is the position of
     // the item that moves to p. The selected item stays selected where it

@@ -4,6 +4,19 @@
 
 #include <QScopedValueRollback>
 
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString ShortenedText(const QString& text)
+{
+    return text.first(InfoField::LongestShownText) +
+           u"\n… (gekürzt: Diese Notizen sind zu lang, um sie hier ganz zu zeigen und zu "
+           u"bearbeiten. Sie bleiben vollständig erhalten.)"_s;
+}
+
+} // namespace
+
 InfoField::InfoField(QWidget* parent) : QPlainTextEdit(parent)
 {
     // Tab moves on to the next field, as in every other field of the window.
@@ -17,7 +30,9 @@ void InfoField::SetText(const QString& text)
         return;
     {
         const QScopedValueRollback guard(settingText_, true);
-        setPlainText(text);
+        const bool whole = text.size() <= LongestShownText;
+        setPlainText(whole ? text : ShortenedText(text));
+        setReadOnly(!whole);
     }
     text_ = text;
     shown_ = toPlainText();

@@ -6,10 +6,14 @@
 // course's info holds them (Qt keeps LF). Change() is emitted at once when
 // the text changes, by typing or by the program, and only then: Qt reports
 // a change even when the same text is set again.
+// A text too long to lay out at once (notes of many megabytes) is shown only
+// in its beginning and cannot be typed into; Text() still gives it whole.
 class InfoField : public QPlainTextEdit
 {
     Q_OBJECT
 public:
+    static constexpr qsizetype LongestShownText = 1 << 18;
+
     explicit InfoField(QWidget* parent = nullptr);
 
     QString Text() const { return text_; }

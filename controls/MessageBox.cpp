@@ -1,8 +1,11 @@
 #include "controls/MessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -34,29 +37,45 @@ std::vector<ButtonChoice> ChoicesOf(MessageButtons buttons)
     return {};
 }
 
-QMessageBox::Icon BoxIcon(MessageIcon icon)
+QStyle::StandardPixmap StandardPixmapOf(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::None:
-        return QMessageBox::NoIcon;
     case MessageIcon::Question:
-        return QMessageBox::Question;
+        return QStyle::SP_MessageBoxQuestion;
     case MessageIcon::Information:
-        return QMessageBox::Information;
+        return QStyle::SP_MessageBoxInformation;
     case MessageIcon::Warning:
-        return QMessageBox::Warning;
+        return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::None:
     case MessageIcon::Critical:
-        return QMessageBox::Critical;
+        break;
     }
-    return QMessageBox::NoIcon;
+    return QStyle::SP_MessageBoxCritical;
+}
+
+// Qt looks a standard icon up in the icon theme for every box, which takes
+// longer than the rest of the box; it does not change while the program runs.
+QPixmap IconPixmap(MessageIcon icon)
+{
+    static std::map<MessageIcon, QPixmap> known;
+    const auto [entry, added] = known.try_emplace(icon);
+    if (added) {
+        const QStyle& style = *QApplication::style();
+        const int size = style.pixelMetric(QStyle::PM_MessageBoxIconSize);
+        entry->second = style.standardIcon(StandardPixmapOf(icon))
+                            .pixmap(QSize(size, size), qApp->devicePixelRatio());
+    }
+    return entry->second;
 }
 
 } // namespace
 
 MessageAnswer ShowMessageBox(QWidget* parent, const Message& message)
 {
-    QMessageBox box(BoxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::NoIcon, message.title, message.text, QMessageBox::NoButton,
                     parent);
+    if (message.icon != MessageIcon::None)
+        box.setIconPixmap(IconPixmap(message.icon));
     box.setTextFormat(Qt::PlainText);
 
     const std::vector<ButtonChoice> choices = ChoicesOf(message.buttons);

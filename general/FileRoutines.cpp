@@ -17,7 +17,7 @@ QString ReadLine(FileTable& files, quint8 fileNumber)
 {
     if (files.Position(fileNumber) > files.Length(fileNumber))
         return u"\r"_s;
-    QByteArray line = files.ReadThrough(fileNumber, '\n');
+    QByteArrayView line = files.ReadThrough(fileNumber, '\n');
     if (line.endsWith('\n')) {
         line.chop(1);
         if (line.endsWith('\r'))

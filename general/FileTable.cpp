@@ -147,7 +147,7 @@ qint64 FileTable::Length(int fileNumber) const
     return FileAt(fileNumber).content.size();
 }
 
-QByteArray FileTable::ReadThrough(int fileNumber, char stop)
+QByteArrayView FileTable::ReadThrough(int fileNumber, char stop)
 {
     OpenFile& file = FileAt(fileNumber);
     if (file.mode == FileMode::Output || file.mode == FileMode::Append)
@@ -160,7 +160,7 @@ QByteArray FileTable::ReadThrough(int fileNumber, char stop)
     const qint64 found = file.content.indexOf(stop, from);
     const qint64 end = found < 0 ? file.content.size() : found + 1;
     file.position = end + 1;
-    return file.content.sliced(from, end - from);
+    return QByteArrayView(file.content).sliced(from, end - from);
 }
 
 void FileTable::Write(int fileNumber, QByteArrayView bytes)

@@ -46,8 +46,9 @@ public:
     qint64 Length(int fileNumber) const;
 
     // The bytes from the current position up to and including the first
-    // `stop`, or to the end of the file; the position moves past them.
-    QByteArray ReadThrough(int fileNumber, char stop);
+    // `stop`, or to the end of the file; the position moves past them. The
+    // view is valid until the file is written to or closed.
+    QByteArrayView ReadThrough(int fileNumber, char stop);
     // Overwrites from the current position on, growing the file as needed.
     void Write(int fileNumber, QByteArrayView bytes);
 

@@ -72,13 +72,25 @@ QString RepeatText(const QString& text, const QString& count)
 
 QString ReplaceText(QStringView text, QStringView before, QStringView after)
 {
-    qsizetype found = before.isEmpty() ? -1 : text.indexOf(before);
+    if (before.isEmpty())
+        return text.toString();
+    // Looking for the first character goes much faster than looking for the
+    // whole text, and most texts hold neither.
+    const auto next = [&](qsizetype from) {
+        for (qsizetype at = text.indexOf(before.front(), from); at >= 0;
+             at = text.indexOf(before.front(), at + 1)) {
+            if (text.sliced(at).startsWith(before))
+                return at;
+        }
+        return qsizetype(-1);
+    };
+    qsizetype found = next(0);
     if (found < 0)
         return text.toString();
     QString result;
     result.reserve(text.size());
     qsizetype from = 0;
-    for (; found >= 0; found = text.indexOf(before, from)) {
+    for (; found >= 0; found = next(from)) {
         result.append(text.sliced(from, found - from)).append(after);
         from = found + before.size();
     }

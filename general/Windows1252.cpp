@@ -35,10 +35,19 @@ QChar ToChar(quint8 byte)
 
 QString Decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    // Latin-1 gives every other byte its character, and Qt converts it fast.
+    QString text = QString::fromLatin1(bytes);
+    quint8 high = 0;
     for (const char byte : bytes)
-        *out++ = ToChar(quint8(byte));
+        high |= quint8(byte) & 0x80;
+    if (high == 0)
+        return text;
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const quint8 byte = quint8(bytes[i]);
+        if (byte >= 0x80 && byte < 0xA0)
+            out[i] = HighControlRange[byte - 0x80];
+    }
     return text;
 }
 

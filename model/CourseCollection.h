@@ -24,6 +24,8 @@ public:
     // The spare record becomes the last course; a full collection raises error 6.
     Termin& Append();
     Termin& Append(Termin course);
+    // Room for `count` courses in all, so that appending them allocates once.
+    void Reserve(int count) { records_.reserve(std::size_t(count) + 1); }
     void RemoveAt(int position);
     void SwapRecords(int first, int second);
     // order[p] is the position of the course that moves to p; anything but

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -88,12 +89,32 @@ template <typename Member> Member ToMember(double value, const QString& field, R
     return limited;
 }
 
+// The numbers the program writes: an optional "-" and at most nine decimal
+// digits, whose value the general rules give too. Anything else: none.
+std::optional<qint32> PlainInteger(QStringView text)
+{
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = negative ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    qint32 value = 0;
+    for (const QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        value = value * 10 + (digit.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
 // A number field reads as its leading number, or 0; whatever stands after
 // the number would be gone at the next save, so the user is told.
 template <typename Member>
 Member NumberField(QStringView text, const QString& subject, const QString& inField,
                    Repairs& repairs)
 {
+    // Most fields are plain numbers: read them without copying the text.
+    if (const std::optional<qint32> plain = PlainInteger(text))
+        return ToMember<Member>(*plain, subject, repairs);
     const QString field = text.toString();
     const Member value = ToMember<Member>(STD::NumericValue(field), subject, repairs);
     const QString after = STD::TextAfterNumber(field);
@@ -186,7 +207,8 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
     QStringView rest = line.sliced(comma + 1);
 
     // One character, then the comma after it.
-    course.VisitAll = STD::NumericValue(rest.left(1).toString()) != 0;
+    const std::optional<qint32> flag = PlainInteger(rest.left(1));
+    course.VisitAll = (flag ? *flag : STD::NumericValue(rest.left(1).toString())) != 0;
     NoteSkippedCharacter(rest, 1, u"„Alle besuchen“"_s, repairs);
     rest = rest.mid(2);
 

@@ -31,21 +31,6 @@ namespace {
 // arithmetic gives what 32-bit arithmetic gives.
 constexpr qint64 ValueSoFarLimit = qint64(1) << 30;
 
-// The first index from which the cut never hides a distribution that could
-// still be recorded.
-int OrderedFrom(const std::vector<SearchCourse>& courses, int index)
-{
-    int ordered = int(courses.size()) - 1;
-    qint32 laterHighest = courses.back().priority;
-    for (int i = ordered - 1; i >= index; --i) {
-        if (std::max(courses[i].priority, 0) < laterHighest)
-            break;
-        ordered = i;
-        laterHighest = std::max(laterHighest, courses[i].priority);
-    }
-    return ordered;
-}
-
 class SearchRun
 {
 public:
@@ -145,7 +130,14 @@ void DistributionSearch::FindDistribution(Distribution& working, Distribution& r
         STD::Raise(STD::InvalidArgument);
     if (valueSoFar < -ValueSoFarLimit || valueSoFar > ValueSoFarLimit)
         STD::Raise(STD::Overflow);
-    const std::vector<SearchCourse> courses = SearchCoursesOf(courses_);
+    FindDistributionAmong(SearchCoursesOf(courses_), freeCells_.Mask(), working, result, valueSoFar,
+                          bestValue, index, wantedRank, foundCount);
+}
+
+void FindDistributionAmong(const std::vector<SearchCourse>& courses, CellMask free,
+                           Distribution& working, Distribution& result, qint32 valueSoFar,
+                           qint32& bestValue, qint16 index, qint16 wantedRank, qint16& foundCount)
+{
     SearchRun run(courses, index, working, result, bestValue, wantedRank, foundCount);
-    run.Visit(index, valueSoFar, freeCells_.Mask());
+    run.Visit(index, valueSoFar, free);
 }

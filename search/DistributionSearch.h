@@ -3,6 +3,7 @@
 #include "model/CourseCollection.h"
 #include "search/Distribution.h"
 #include "search/FreeCellTable.h"
+#include "search/SearchCourse.h"
 
 // The search for the best distribution of the courses onto the week, over
 // the window's collection and free cells. Each call reads the courses afresh
@@ -33,3 +34,9 @@ private:
     const CourseCollection& courses_;
     const FreeCellTable& freeCells_;
 };
+
+// The same search over courses already read, on the cells `free`, without
+// the checks of the arguments: for callers that keep the courses read.
+void FindDistributionAmong(const std::vector<SearchCourse>& courses, CellMask free,
+                           Distribution& working, Distribution& result, qint32 valueSoFar,
+                           qint32& bestValue, qint16 index, qint16 wantedRank, qint16& foundCount);

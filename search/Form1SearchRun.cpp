@@ -22,7 +22,7 @@ void Form1::Command2_Click()
     if (caption == FreshSearchCaption()) {
         SearchRank = 1;
         SortCourses(u"priority"_s);
-        const SearchClick best = RunSearchClick(search_, FreeCells, Courses.Count(), 0, 0);
+        const SearchClick best = search_.Click(Courses, 0, 0);
         ShowDistribution(best.result, best.bestValue);
         Command2->setText(ContinueSearchCaption());
     } else if (caption == ContinueSearchCaption()) {
@@ -31,8 +31,7 @@ void Form1::Command2_Click()
         qint16 foundCount = 0;
         if (rankLeft) {
             ++SearchRank;
-            const SearchClick next =
-                RunSearchClick(search_, FreeCells, Courses.Count(), ShownValue(), SearchRank);
+            const SearchClick next = search_.Click(Courses, ShownValue(), SearchRank);
             ShowDistribution(next.result, next.bestValue);
             foundCount = next.foundCount;
         }

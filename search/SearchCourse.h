@@ -14,3 +14,8 @@ struct SearchCourse
 };
 
 std::vector<SearchCourse> SearchCoursesOf(const CourseCollection& courses);
+
+// The first index from `index` on from which every course's max(P, 0) is at
+// least every later priority: from there the cut never hides a distribution
+// that could still be recorded. `courses` must not be empty.
+int OrderedFrom(const std::vector<SearchCourse>& courses, int index);

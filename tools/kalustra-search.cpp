@@ -10,13 +10,12 @@
 #include "general/StdError.h"
 #include "model/CourseListFile.h"
 #include "model/CourseOrder.h"
-#include "search/DistributionSearch.h"
-#include "search/SearchClick.h"
+#include "search/SearchSession.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QStringList>
 
+#include <bit>
 #include <cstdio>
 #include <optional>
 
@@ -43,20 +42,34 @@ std::optional<qint16> ClickCount(int argc, char** argv)
     return qint16(count);
 }
 
-QString PlacementText(CellMask cells)
+// Positions joined by "+", "-" for none. A line names every course, so it
+// is built as bytes: on the largest lists printing would outlast searching.
+void AppendPlacement(QByteArray& line, CellMask cells)
 {
-    QStringList positions;
-    for (const int position : PositionsOf(cells))
-        positions << QString::number(position);
-    return positions.isEmpty() ? u"-"_s : positions.join(u'+');
+    if (cells == 0) {
+        line += '-';
+        return;
+    }
+    for (CellMask rest = cells; rest != 0; rest &= rest - 1) {
+        const int position = std::countr_zero(rest) + 1;
+        if (rest != cells)
+            line += '+';
+        if (position >= 10)
+            line += char('0' + position / 10);
+        line += char('0' + position % 10);
+    }
 }
 
-QString ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& result)
+QByteArray ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution& result)
 {
-    QString line = u"rank %1 value %2 found %3 placement"_s.arg(rank).arg(value).arg(found);
-    for (const CellMask cells : result)
-        line += u' ' + PlacementText(cells);
-    return line;
+    QByteArray line =
+        u"rank %1 value %2 found %3 placement"_s.arg(rank).arg(value).arg(found).toUtf8();
+    line.reserve(line.size() + qsizetype(result.size()) * 3 + 1);
+    for (const CellMask cells : result) {
+        line += ' ';
+        AppendPlacement(line, cells);
+    }
+    return line += '\n';
 }
 
 } // namespace
@@ -89,8 +102,7 @@ int main(int argc, char** argv)
         courses.Append(std::move(course));
     SortCollection(courses, u"priority"_s);
 
-    FreeCellTable freeCells;
-    DistributionSearch search(courses, freeCells);
+    SearchSession search;
     QElapsedTimer timer;
     qint64 slowest = 0;
     qint32 shownValue = 0;
@@ -99,11 +111,10 @@ int main(int argc, char** argv)
         // As the button: the first click asks for the best, each further
         // one for the next distribution of the value the one before showed.
         const SearchClick click =
-            rank == 1 ? RunSearchClick(search, freeCells, courses.Count(), 0, 0)
-                      : RunSearchClick(search, freeCells, courses.Count(), shownValue, rank);
+            rank == 1 ? search.Click(courses, 0, 0) : search.Click(courses, shownValue, rank);
         slowest = std::max(slowest, timer.nsecsElapsed());
-        std::printf("%s\n",
-                    qPrintable(ClickLine(rank, click.bestValue, click.foundCount, click.result)));
+        const QByteArray line = ClickLine(rank, click.bestValue, click.foundCount, click.result);
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
         shownValue = click.bestValue;
         if (rank > 1 && click.foundCount < rank)
             break;
