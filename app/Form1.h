@@ -8,6 +8,8 @@
 #include "controls/MessageBox.h"
 #include "controls/TextField.h"
 #include "controls/TwipsLayout.h"
+#include "general/BackgroundSave.h"
+#include "general/GuardedFile.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -45,6 +47,9 @@ public:
 
     // Every question and notice to the user goes through this one function.
     void SetMessageFunction(MessageFunction showMessage);
+    // And the one dialog: where to save the list instead; empty: nowhere.
+    using SaveFileFunction = std::function<QString(const QString& suggestion)>;
+    void SetSaveFileFunction(SaveFileFunction chooseSaveFile);
     MessageAnswer MsgBox(const Message& message);
     // A notice or a question titled with the window's caption.
     void Tell(const QString& text, MessageIcon icon);
@@ -68,6 +73,18 @@ public:
     // Setting Cancel keeps the window open.
     void Form_Load();
     void Form_Unload(qint16& Cancel);
+    // Loads the window; false when another program edits the list (the
+    // user has been told) or a signal ended the session meanwhile: the
+    // program ends then.
+    bool Start();
+    // The session or the system ends the program: the list is saved as a
+    // close saves it, without a question. Someone else's version of the file
+    // stays; this session's list then goes beside it under a new name.
+    void SaveWithoutQuestion();
+    void EndWithoutQuestion();
+    // Every change to the courses reaches the list file soon after it,
+    // written in the background.
+    STD::BackgroundSave& AutoSave() { return autoSave_; }
 
     // Course chooser (lookup/): picking, adding and deleting courses.
     void Combo1_Click();
@@ -172,6 +189,17 @@ private:
     void TellAboutListFile();
     void SaveListFile(qint16& Cancel);
     bool MayOverwriteListFile();
+    bool TakeListFile();
+    QString AnswerOutsideChange(qint16& Cancel);
+    void WriteListTo(QString target, qint16& Cancel);
+    qsizetype WriteList(const QString& target);
+    QString ChooseSaveFile(const QString& failedTarget);
+    void RunGuarded(const std::function<void()>& handler);
+    // Compares the courses with how they were when last seen; a change
+    // marks the title and is saved in the background.
+    void NoticeCourseChanges();
+    bool TakeCourseChanges();
+    void ShowSaveState(STD::BackgroundSave::State state);
     // editor/
     void StoreDaySlots(Termin& course);
     // search/
@@ -183,6 +211,7 @@ private:
     TwipsLayout layout_{*this};
     QString listFileName_;
     MessageFunction showMessage_;
+    SaveFileFunction chooseSaveFile_;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The list file existed but could not be read: it is written over only
@@ -198,6 +227,14 @@ private:
     // Lines beyond the largest list: written back after the courses.
     QByteArray listFileKeptLines_;
     DistributionSearch search_{Courses, FreeCells};
+    // The list file's lock and what it held when last read or written.
+    STD::GuardedFile listFile_{listFileName_};
+    STD::BackgroundSave autoSave_;
+    // The courses as the last handler left them.
+    std::vector<Termin> seenCourses_;
+    int handlersRunning_ = 0;
+    // Another program has the list open: this one leaves it alone.
+    bool listFileHeld_ = false;
 };
 
 template <typename Sender, typename Signal, typename... Arguments>

@@ -117,7 +117,7 @@ TextField* NewField(int typingLimit, const QString& text, QWidget* parent)
 
 void Form1::BuildControls()
 {
-    setWindowTitle(u"Kalustra"_s);
+    setWindowTitle(u"Kalustra[*]"_s);
     setWindowIcon(WindowIcon());
     setFont(WindowFont(1.0));
 
