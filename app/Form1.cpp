@@ -20,7 +20,7 @@ Form1::Form1(const QString& listFileName)
                                               suggestion,
                                               u"Textdateien (*.txt);;Alle Dateien (*)"_s);
       }),
-      autoSave_(listFile_, [this] { return CourseListBytes(Courses, listFileKeptLines_); })
+      autoSave_(listFile_, [this] { return SeenListBytes(); })
 {
     BuildControls();
     ConnectEvents();

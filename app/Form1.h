@@ -199,6 +199,7 @@ private:
     // marks the title and is saved in the background.
     void NoticeCourseChanges();
     bool TakeCourseChanges();
+    QByteArray SeenListBytes();
     void ShowSaveState(STD::BackgroundSave::State state);
     // editor/
     void StoreDaySlots(Termin& course);
@@ -230,8 +231,11 @@ private:
     // The list file's lock and what it held when last read or written.
     STD::GuardedFile listFile_{listFileName_};
     STD::BackgroundSave autoSave_;
-    // The courses as the last handler left them.
+    // The courses as the last handler left them, and their lines in the
+    // file (made at the first background write, then kept up to date), so
+    // that a write encodes only what changed.
     std::vector<Termin> seenCourses_;
+    std::vector<QByteArray> seenLines_;
     int handlersRunning_ = 0;
     // Another program has the list open: this one leaves it alone.
     bool listFileHeld_ = false;

@@ -247,6 +247,7 @@ bool Form1::TakeCourseChanges()
 {
     if (seenCourses_.size() != std::size_t(Courses.Count())) {
         seenCourses_.assign(Courses.begin(), Courses.end());
+        seenLines_.clear();
         return true;
     }
     // Unchanged texts share their data with the copy: comparing them costs
@@ -256,11 +257,31 @@ bool Form1::TakeCourseChanges()
     for (const Termin& course : Courses) {
         if (!(*seen == course)) {
             *seen = course;
+            if (!seenLines_.empty())
+                seenLines_[seen - seenCourses_.begin()] = CourseLineBytes(course);
             changed = true;
         }
         ++seen;
     }
     return changed;
+}
+
+QByteArray Form1::SeenListBytes()
+{
+    if (seenLines_.size() != seenCourses_.size()) {
+        seenLines_.clear();
+        seenLines_.reserve(seenCourses_.size());
+        for (const Termin& course : seenCourses_)
+            seenLines_.push_back(CourseLineBytes(course));
+    }
+    qsizetype size = listFileKeptLines_.size();
+    for (const QByteArray& line : seenLines_)
+        size += line.size();
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QByteArray& line : seenLines_)
+        bytes += line;
+    return bytes + listFileKeptLines_;
 }
 
 void Form1::NoticeCourseChanges()

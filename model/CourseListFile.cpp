@@ -278,6 +278,11 @@ qsizetype WriteCourseList(const QString& fileName, const CourseCollection& cours
     return replaced;
 }
 
+QByteArray CourseLineBytes(const Termin& course, qsizetype* replaced)
+{
+    return STD::Windows1252::Encode(CourseLine(course) + STD::LineBreak(), replaced);
+}
+
 QByteArray CourseListBytes(const CourseCollection& courses, QByteArrayView keptLines,
                            qsizetype* replaced)
 {
@@ -285,7 +290,7 @@ QByteArray CourseListBytes(const CourseCollection& courses, QByteArrayView keptL
     qsizetype unwritable = 0;
     for (const Termin& course : courses) {
         qsizetype inLine = 0;
-        bytes += STD::Windows1252::Encode(CourseLine(course) + STD::LineBreak(), &inLine);
+        bytes += CourseLineBytes(course, &inLine);
         unwritable += inLine;
     }
     bytes += keptLines;
