@@ -195,7 +195,7 @@ private:
     qsizetype WriteList(const QString& target);
     QString ChooseSaveFile(const QString& failedTarget);
     void RunGuarded(const std::function<void()>& handler);
-    // Compares the courses with how they were when last seen; a change
+    // app/Form1Saving.cpp. Compares the courses with how they were when last seen; a change
     // marks the title and is saved in the background.
     void NoticeCourseChanges();
     bool TakeCourseChanges();
