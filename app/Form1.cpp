@@ -4,6 +4,8 @@
 #include "general/StdError.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 
 #include <exception>
 #include <utility>
@@ -11,11 +13,18 @@
 using namespace Qt::Literals::StringLiterals;
 
 Form1::Form1(const QString& listFileName)
-    : Label2(*this), listFileName_(listFileName),
-      showMessage_([this](const Message& message) { return ShowMessageBox(this, message); })
+    : Label2(*this), listFileName_(QFileInfo(listFileName).absoluteFilePath()),
+      showMessage_([this](const Message& message) { return ShowMessageBox(this, message); }),
+      chooseSaveFile_([this](const QString& suggestion) {
+          return QFileDialog::getSaveFileName(this, u"Veranstaltungsliste speichern unter"_s,
+                                              suggestion,
+                                              u"Textdateien (*.txt);;Alle Dateien (*)"_s);
+      }),
+      autoSave_(listFile_, [this] { return SeenListBytes(); })
 {
     BuildControls();
     ConnectEvents();
+    connect(&autoSave_, &STD::BackgroundSave::Written, this, &Form1::ShowSaveState);
 }
 
 Form1::~Form1()
@@ -34,6 +43,11 @@ void Form1::SetMessageFunction(MessageFunction showMessage)
     showMessage_ = std::move(showMessage);
 }
 
+void Form1::SetSaveFileFunction(SaveFileFunction chooseSaveFile)
+{
+    chooseSaveFile_ = std::move(chooseSaveFile);
+}
+
 MessageAnswer Form1::MsgBox(const Message& message)
 {
     return showMessage_(message);
@@ -48,13 +62,22 @@ MessageAnswer Form1::Ask(const QString& text, MessageButtons buttons, MessageIco
                          std::optional<MessageAnswer> defaultAnswer)
 {
     return MsgBox({.text = text,
-                   .title = windowTitle(),
+                   .title = windowTitle().remove(u"[*]"_s),
                    .buttons = buttons,
                    .icon = icon,
                    .defaultAnswer = defaultAnswer});
 }
 
 void Form1::RunHandler(const std::function<void()>& handler)
+{
+    ++handlersRunning_;
+    RunGuarded(handler);
+    // Handlers nest; the outermost one has left the courses as they stay.
+    if (--handlersRunning_ == 0)
+        NoticeCourseChanges();
+}
+
+void Form1::RunGuarded(const std::function<void()>& handler)
 {
     int number = 0;
     QString text;

@@ -8,6 +8,8 @@
 #include "controls/MessageBox.h"
 #include "controls/TextField.h"
 #include "controls/TwipsLayout.h"
+#include "general/BackgroundSave.h"
+#include "general/GuardedFile.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -49,6 +51,9 @@ public:
 
     // Every question and notice to the user goes through this one function.
     void SetMessageFunction(MessageFunction showMessage);
+    // And the one dialog: where to save the list instead; empty: nowhere.
+    using SaveFileFunction = std::function<QString(const QString& suggestion)>;
+    void SetSaveFileFunction(SaveFileFunction chooseSaveFile);
     MessageAnswer MsgBox(const Message& message);
     // A notice or a question titled with the window's caption.
     void Tell(const QString& text, MessageIcon icon);
@@ -72,6 +77,18 @@ public:
     // Setting Cancel keeps the window open.
     void Form_Load();
     void Form_Unload(qint16& Cancel);
+    // Loads the window; false when another program edits the list (the
+    // user has been told) or a signal ended the session meanwhile: the
+    // program ends then.
+    bool Start();
+    // The session or the system ends the program: the list is saved as a
+    // close saves it, without a question. Someone else's version of the file
+    // stays; this session's list then goes beside it under a new name.
+    void SaveWithoutQuestion();
+    void EndWithoutQuestion();
+    // Every change to the courses reaches the list file soon after it,
+    // written in the background.
+    STD::BackgroundSave& AutoSave() { return autoSave_; }
 
     // Course chooser (lookup/): picking, adding and deleting courses.
     void Combo1_Click();
@@ -192,6 +209,18 @@ private:
     void TellAboutListFile();
     void SaveListFile(qint16& Cancel);
     bool MayOverwriteListFile();
+    bool TakeListFile();
+    QString AnswerOutsideChange(qint16& Cancel);
+    void WriteListTo(QString target, qint16& Cancel);
+    qsizetype WriteList(const QString& target);
+    QString ChooseSaveFile(const QString& failedTarget);
+    void RunGuarded(const std::function<void()>& handler);
+    // app/Form1Saving.cpp. Compares the courses with how they were when last seen; a change
+    // marks the title and is saved in the background.
+    void NoticeCourseChanges();
+    bool TakeCourseChanges();
+    QByteArray SeenListBytes();
+    void ShowSaveState(STD::BackgroundSave::State state);
     // editor/
     void StoreDaySlots(Termin& course);
     // search/
@@ -212,6 +241,7 @@ private:
     TwipsLayout layout_{*page_};
     QString listFileName_;
     MessageFunction showMessage_;
+    SaveFileFunction chooseSaveFile_;
     bool loaded_ = false;
     bool unloaded_ = false;
     // The list file existed but could not be read: it is written over only
@@ -228,6 +258,17 @@ private:
     QByteArray listFileKeptLines_;
     // Keeps the search's place, so that "Weiter suchen" goes on from it.
     SearchSession search_;
+    // The list file's lock and what it held when last read or written.
+    STD::GuardedFile listFile_{listFileName_};
+    STD::BackgroundSave autoSave_;
+    // The courses as the last handler left them, and their lines in the
+    // file (made at the first background write, then kept up to date), so
+    // that a write encodes only what changed.
+    std::vector<Termin> seenCourses_;
+    std::vector<QByteArray> seenLines_;
+    int handlersRunning_ = 0;
+    // Another program has the list open: this one leaves it alone.
+    bool listFileHeld_ = false;
     std::optional<Timetable> shownTimetable_;
 };
 

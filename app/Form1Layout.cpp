@@ -124,7 +124,7 @@ TextField* NewField(int typingLimit, const QString& text, QWidget* parent)
 
 void Form1::BuildControls()
 {
-    setWindowTitle(u"Kalustra"_s);
+    setWindowTitle(u"Kalustra[*]"_s);
     setWindowIcon(WindowIcon());
     // A larger system font (a higher logical DPI) scales the whole layout.
     fontScale_ = std::clamp(logicalDpiY() / BaseDpi, 0.5, 4.0);

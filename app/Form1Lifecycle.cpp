@@ -6,6 +6,8 @@
 #include "general/TextRoutines.h"
 #include "model/CourseListFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -38,6 +40,8 @@ constexpr qint64 LongReadBytes = qint64(16) << 20;
 void Form1::Form_Load()
 {
     loaded_ = true;
+    if (!TakeListFile())
+        return;
     Courses.Clear();
     List1->SetListIndex(0);
     ReadListFile();
@@ -49,7 +53,25 @@ void Form1::Form_Load()
     }
     BuildWeekGrid();
     Label4->setText(Label4->text().replace(u"#13"_s, STD::LineBreak()));
+    seenCourses_.assign(Courses.begin(), Courses.end());
+    setWindowModified(false);
     TellAboutListFile();
+}
+
+bool Form1::TakeListFile()
+{
+    if (listFile_.Lock() != STD::GuardedFile::LockState::HeldElsewhere)
+        return true;
+    listFileHeld_ = true;
+    Tell(HeldElsewhereText(listFileName_, listFile_.HolderProcess()), MessageIcon::Warning);
+    return false;
+}
+
+bool Form1::Start()
+{
+    if (!loaded_)
+        RunHandler([this] { Form_Load(); });
+    return !listFileHeld_ && !unloaded_;
 }
 
 void Form1::ReadListFile()
@@ -75,6 +97,11 @@ void Form1::ReadListFile()
             listFileKeptLines_ = std::move(content.keptLines);
         },
         listFileError_);
+    // What was read is this program's; anything else found there before a
+    // write is someone else's. Unknown, nothing counts as theirs.
+    QString unused;
+    if (!listFileUnreadable_)
+        Attempt([this] { listFile_.Remember(STD::ReadRegularFile(listFileName_)); }, unused);
     // Told now, so that nobody edits what cannot be saved. A file that
     // could not even be made is among the reader's notices already.
     if (!listFileUnreadable_ && QFileInfo::exists(listFileName_))
@@ -98,9 +125,13 @@ void Form1::TellAboutListFile()
 
 void Form1::Form_Unload(qint16& Cancel)
 {
-    if (listFileUnreadable_ && !MayOverwriteListFile())
+    if (listFileHeld_)
         return;
-    SaveListFile(Cancel);
+    autoSave_.Stop();
+    if (!listFileUnreadable_ || MayOverwriteListFile())
+        SaveListFile(Cancel);
+    if (Cancel != 0)
+        autoSave_.Resume();
 }
 
 bool Form1::MayOverwriteListFile()
@@ -111,21 +142,116 @@ bool Form1::MayOverwriteListFile()
 
 void Form1::SaveListFile(qint16& Cancel)
 {
+    QString target = listFileName_;
+    if (listFile_.ChangedOutside()) {
+        // Nothing of this session's would be kept: the other version stays.
+        if (!isWindowModified())
+            return;
+        target = AnswerOutsideChange(Cancel);
+        if (target.isEmpty())
+            return;
+    }
+    WriteListTo(target, Cancel);
+}
+
+// Where the list goes after someone else changed the file; empty: nowhere.
+QString Form1::AnswerOutsideChange(qint16& Cancel)
+{
+    for (;;) {
+        switch (Ask(OutsideChangeQuestion(listFileName_), MessageButtons::KeepOverwriteSaveAsCancel,
+                    MessageIcon::Warning, MessageAnswer::Cancel)) {
+        case MessageAnswer::Overwrite:
+            return listFileName_;
+        case MessageAnswer::SaveAs:
+            if (QString other = ChooseSaveFile(listFileName_); !other.isEmpty())
+                return other;
+            continue;
+        case MessageAnswer::Keep:
+            return {};
+        default:
+            Cancel = 1;
+            return {};
+        }
+    }
+}
+
+void Form1::WriteListTo(QString target, qint16& Cancel)
+{
     for (;;) {
         qsizetype replaced = 0;
         QString reason;
-        if (Attempt([&] { replaced = WriteCourseList(listFileName_, Courses, listFileKeptLines_); },
-                    reason)) {
+        if (Attempt([&] { replaced = WriteList(target); }, reason)) {
             if (replaced > 0)
-                Tell(ReplacedCharactersText(listFileName_, replaced), MessageIcon::Information);
+                Tell(ReplacedCharactersText(target, replaced), MessageIcon::Information);
             return;
         }
-        const MessageAnswer answer = Ask(SaveFailedText(listFileName_, reason),
-                                         MessageButtons::RetryDiscardCancel, MessageIcon::Critical);
-        if (answer != MessageAnswer::Retry) {
-            if (answer == MessageAnswer::Cancel)
-                Cancel = 1;
+        switch (Ask(SaveFailedText(target, reason), MessageButtons::RetrySaveAsDiscardCancel,
+                    MessageIcon::Critical)) {
+        case MessageAnswer::Retry:
+            continue;
+        case MessageAnswer::SaveAs:
+            if (QString other = ChooseSaveFile(target); !other.isEmpty())
+                target = other;
+            continue;
+        case MessageAnswer::Discard:
+            return;
+        default:
+            Cancel = 1;
             return;
         }
     }
+}
+
+// Returns how many characters were written as "?".
+qsizetype Form1::WriteList(const QString& target)
+{
+    qsizetype replaced = 0;
+    const QByteArray bytes = CourseListBytes(Courses, listFileKeptLines_, &replaced);
+    if (QFileInfo(target).absoluteFilePath() != listFileName_) {
+        STD::ReplaceFile(target, bytes);
+        return replaced;
+    }
+    listFile_.Write(bytes);
+    autoSave_.NoteWritten();
+    setWindowModified(false);
+    return replaced;
+}
+
+QString Form1::ChooseSaveFile(const QString& failedTarget)
+{
+    // Beside the list where its folder still exists, else at home.
+    const QFileInfo failed(failedTarget);
+    const QString folder = failed.absoluteDir().exists() ? failed.absolutePath() : QDir::homePath();
+    return chooseSaveFile_(QDir(folder).filePath(failed.fileName()));
+}
+
+void Form1::SaveWithoutQuestion()
+{
+    // An unreadable file is written over only with the user's yes.
+    if (!loaded_ || unloaded_ || listFileHeld_ || listFileUnreadable_)
+        return;
+    autoSave_.Stop();
+    QString target = listFileName_;
+    if (listFile_.ChangedOutside()) {
+        if (!isWindowModified()) {
+            autoSave_.Resume();
+            return;
+        }
+        const QFileInfo list(listFileName_);
+        target = list.dir().filePath(u"%1 (Kalustra %2).%3"_s.arg(
+            list.completeBaseName(),
+            QDateTime::currentDateTime().toString(u"yyyy-MM-dd hh.mm.ss"_s), list.suffix()));
+    }
+    QString reason;
+    if (!Attempt([&] { WriteList(target); }, reason))
+        qWarning("%s", qUtf8Printable(SaveFailedText(target, reason)));
+    else if (target != listFileName_)
+        qWarning("%s", qUtf8Printable(SavedBesideText(listFileName_, target)));
+    autoSave_.Resume();
+}
+
+void Form1::EndWithoutQuestion()
+{
+    SaveWithoutQuestion();
+    unloaded_ = true;
 }

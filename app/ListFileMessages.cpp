@@ -73,9 +73,38 @@ QString OverwriteUnreadableQuestion(const QString& fileName, int courseCount)
 QString SaveFailedText(const QString& fileName, const QString& reason)
 {
     return u"Die Veranstaltungsliste %1 konnte nicht gespeichert werden:\n%2\n\nDie Datei ist "
-           u"unverändert. „Wiederholen“ versucht es noch einmal, „Ohne Speichern schließen“ "
-           u"beendet das Programm, „Abbrechen“ lässt das Fenster offen."_s.arg(ShownPath(fileName),
-                                                                               reason);
+           u"unverändert. „Wiederholen“ versucht es noch einmal, „Anderswo speichern …“ speichert "
+           u"die Liste unter einem anderen Namen oder in einem anderen Ordner, „Ohne Speichern "
+           u"schließen“ beendet das Programm, „Abbrechen“ lässt das Fenster offen."_s.arg(
+               ShownPath(fileName), reason);
+}
+
+QString HeldElsewhereText(const QString& fileName, qint64 process)
+{
+    const QString who = process > 0 ? u"einem anderen Kalustra-Fenster (Prozess %1)"_s.arg(process)
+                                    : u"einem anderen Kalustra-Fenster"_s;
+    return u"Die Veranstaltungsliste %1 ist schon in %2 geöffnet. Bearbeiten Sie sie bitte "
+           u"dort.\n\n"
+           u"Dieses Fenster wird geschlossen; die Datei bleibt, wie sie ist."_s.arg(
+               ShownPath(fileName), who);
+}
+
+QString OutsideChangeQuestion(const QString& fileName)
+{
+    return u"Die Veranstaltungsliste %1 wurde von einem anderen Programm geändert, seit Kalustra "
+           u"sie "
+           u"gelesen oder gespeichert hat.\n\n„Andere Fassung behalten“ beendet das Programm, ohne "
+           u"die Datei zu verändern; die Änderungen dieser Sitzung gehen verloren. „Überschreiben“ "
+           u"ersetzt die andere Fassung durch die Liste dieses Fensters. „Anderswo speichern …“ "
+           u"speichert die Liste dieses Fensters unter einem anderen Namen. „Abbrechen“ lässt das "
+           u"Fenster offen."_s.arg(ShownPath(fileName));
+}
+
+QString SavedBesideText(const QString& fileName, const QString& savedAs)
+{
+    return u"Die Veranstaltungsliste %1 wurde von einem anderen Programm geändert und bleibt so. "
+           u"Die "
+           u"Liste dieser Sitzung steht in %2."_s.arg(ShownPath(fileName), ShownPath(savedAs));
 }
 
 QString ReplacedCharactersText(const QString& fileName, qsizetype count)

@@ -16,6 +16,11 @@ QString UnreadableListText(const QString& fileName, const QString& reason);
 QString UnwritableListText(const QString& fileName, const QString& reason);
 QString OverwriteUnreadableQuestion(const QString& fileName, int courseCount);
 QString SaveFailedText(const QString& fileName, const QString& reason);
+QString HeldElsewhereText(const QString& fileName, qint64 process);
+QString OutsideChangeQuestion(const QString& fileName);
+// Told on the terminal when the session ended: this session's list went
+// beside a file that someone else had changed.
+QString SavedBesideText(const QString& fileName, const QString& savedAs);
 QString ReplacedCharactersText(const QString& fileName, qsizetype count);
 
 // An error that reached the window's event handling; number 0: none known.

@@ -28,11 +28,17 @@ std::vector<ButtonChoice> ChoicesOf(MessageButtons buttons)
     case MessageButtons::YesNo:
         return {{MessageAnswer::Yes, u"Ja"_s, QMessageBox::YesRole},
                 {MessageAnswer::No, u"Nein"_s, QMessageBox::NoRole}};
-    case MessageButtons::RetryDiscardCancel:
+    case MessageButtons::RetrySaveAsDiscardCancel:
         return {
             {MessageAnswer::Retry, u"Wiederholen"_s, QMessageBox::AcceptRole},
+            {MessageAnswer::SaveAs, u"Anderswo speichern …"_s, QMessageBox::ActionRole},
             {MessageAnswer::Discard, u"Ohne Speichern schließen"_s, QMessageBox::DestructiveRole},
             {MessageAnswer::Cancel, u"Abbrechen"_s, QMessageBox::RejectRole}};
+    case MessageButtons::KeepOverwriteSaveAsCancel:
+        return {{MessageAnswer::Keep, u"Andere Fassung behalten"_s, QMessageBox::DestructiveRole},
+                {MessageAnswer::Overwrite, u"Überschreiben"_s, QMessageBox::AcceptRole},
+                {MessageAnswer::SaveAs, u"Anderswo speichern …"_s, QMessageBox::ActionRole},
+                {MessageAnswer::Cancel, u"Abbrechen"_s, QMessageBox::RejectRole}};
     }
     return {};
 }

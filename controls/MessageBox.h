@@ -9,7 +9,8 @@ enum class MessageButtons
 {
     Ok,
     YesNo,
-    RetryDiscardCancel
+    RetrySaveAsDiscardCancel,
+    KeepOverwriteSaveAsCancel
 };
 enum class MessageIcon
 {
@@ -26,7 +27,10 @@ enum class MessageAnswer
     No,
     Retry,
     Discard,
-    Cancel
+    Cancel,
+    SaveAs,
+    Keep,
+    Overwrite
 };
 
 // One modal message: what the user reads and the buttons to answer with.

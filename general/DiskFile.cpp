@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 
@@ -158,6 +159,8 @@ QString ReplacedPath(const QString& fileName)
     return fileName;
 }
 
+const char* const NewFileMark = ".neu-";
+
 // A new file beside the replaced one, readable as the old one was (or as
 // the umask lets a new file be).
 std::FILE* CreateNewFile(const QString& target, QByteArray& newPath)
@@ -166,7 +169,8 @@ std::FILE* CreateNewFile(const QString& target, QByteArray& newPath)
     struct stat old = {};
     const bool hasOld = ::stat(path.constData(), &old) == 0 && S_ISREG(old.st_mode);
     for (int attempt = 0;; ++attempt) {
-        newPath = path + ".neu-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        newPath =
+            path + NewFileMark + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd =
             ::open(newPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0 && errno == EEXIST && attempt < 100)
@@ -229,6 +233,22 @@ void CheckReplaceable(const QString& fileName)
     const QByteArray path = QFile::encodeName(target);
     if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
         RaiseSystemError(errno, fileName);
+}
+
+void RemoveLeftoverReplacements(const QString& fileName)
+{
+    const QFileInfo target(ReplacedPath(fileName));
+    // Exactly the names CreateNewFile makes: a 32-bit number in base 36.
+    const QRegularExpression own(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName() + QLatin1StringView(NewFileMark)) +
+        u"[0-9a-z]{1,7}"_s));
+    QDir folder = target.absoluteDir();
+    const QStringList candidates = folder.entryList(
+        {target.fileName() + QLatin1StringView(NewFileMark) + u'*'}, QDir::Files | QDir::Hidden);
+    for (const QString& name : candidates) {
+        if (own.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
 } // namespace STD

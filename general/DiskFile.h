@@ -46,4 +46,8 @@ void ReplaceFile(const QString& fileName, QByteArrayView bytes,
 // editing; returns when nothing stands in the way.
 void CheckReplaceable(const QString& fileName);
 
+// Removes the new files that ReplaceFile left beside fileName when it was
+// stopped before the rename (a killed program); nothing else of that name.
+void RemoveLeftoverReplacements(const QString& fileName);
+
 } // namespace STD

@@ -3,6 +3,7 @@
 #include "general/FileRoutines.h"
 #include "general/NumericValue.h"
 #include "general/StdError.h"
+#include "general/Windows1252.h"
 #include "model/Week.h"
 
 #include <QFileInfo>
@@ -297,4 +298,25 @@ qsizetype WriteCourseList(const QString& fileName, const CourseCollection& cours
     const qsizetype replaced = files.ReplacedCharacters(ListFileNumber);
     files.Close(ListFileNumber);
     return replaced;
+}
+
+QByteArray CourseLineBytes(const Termin& course, qsizetype* replaced)
+{
+    return STD::Windows1252::Encode(CourseLine(course) + STD::LineBreak(), replaced);
+}
+
+QByteArray CourseListBytes(const CourseCollection& courses, QByteArrayView keptLines,
+                           qsizetype* replaced)
+{
+    QByteArray bytes;
+    qsizetype unwritable = 0;
+    for (const Termin& course : courses) {
+        qsizetype inLine = 0;
+        bytes += CourseLineBytes(course, &inLine);
+        unwritable += inLine;
+    }
+    bytes += keptLines;
+    if (replaced != nullptr)
+        *replaced = unwritable;
+    return bytes;
 }

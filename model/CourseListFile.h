@@ -44,6 +44,12 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* repairs = null
 // save that fails raises the reason and leaves the old file as it was.
 // Returns how many characters Windows-1252 cannot hold and were written as "?".
 // steps: how the bytes reach the disk (tests make them fail).
+// One course's line as the file holds it, its line break included.
+QByteArray CourseLineBytes(const Termin& course, qsizetype* replaced = nullptr);
+// The bytes WriteCourseList writes; replaced counts the "?" among them.
+QByteArray CourseListBytes(const CourseCollection& courses, QByteArrayView keptLines = {},
+                           qsizetype* replaced = nullptr);
+
 qsizetype WriteCourseList(const QString& fileName, const CourseCollection& courses,
                           QByteArrayView keptLines = {},
                           STD::SaveSteps& steps = STD::SystemSaveSteps());

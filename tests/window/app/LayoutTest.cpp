@@ -58,7 +58,7 @@ TEST_F(LayoutTest, CaptionsFontsAndColoursAtStart)
 {
     Form1& f = *form;
     const std::pair<QString, QString> captions[] = {
-        {f.windowTitle(), u"Kalustra"_s},
+        {f.windowTitle(), u"Kalustra[*]"_s},
         {f.Frame1->title(), u"Lehrveranstaltungen"_s},
         {f.Command1->text(), u"Eintrag löschen"_s},
         {f.Command4->text(), u"Veranstaltungen nach Priorität sortieren"_s},

@@ -132,7 +132,7 @@ TEST_F(LifecycleTest, AFailedSaveLetsTheUserRetryDiscardOrStay)
                 QDir(ListFile()).removeRecursively();
         };
         EXPECT_EQ(form->close(), closes);
-        EXPECT_EQ(messages[0].buttons, MessageButtons::RetryDiscardCancel);
+        EXPECT_EQ(messages[0].buttons, MessageButtons::RetrySaveAsDiscardCancel);
         EXPECT_TRUE(messages[0].text.contains(u"konnte nicht gespeichert werden"));
         EXPECT_EQ(messages.size(), saved ? 2u : 1u);
         EXPECT_EQ(ReadList(), saved ? ThreeCourses() : QByteArray());
@@ -192,7 +192,7 @@ TEST_F(LifecycleTest, AListThatCannotBeSavedIsToldAtTheStart)
     EXPECT_TRUE(messages[0].text.contains(u"nur lesbar"_s)) << messages[0].text.toStdString();
     answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(form->close());
-    EXPECT_EQ(messages.back().buttons, MessageButtons::RetryDiscardCancel);
+    EXPECT_EQ(messages.back().buttons, MessageButtons::RetrySaveAsDiscardCancel);
 }
 
 TEST_F(LifecycleTest, AnErrorInAHandlerIsShownAndTheProgramGoesOn)
