@@ -1,7 +1,7 @@
 #include "app/Form1.h"
 #include "controls/CaptionFit.h"
 #include "controls/ControlColors.h"
-#include "controls/PackedColor.h"
+#include "export/PackedColor.h"
 #include "controls/Twips.h"
 #include "controls/TwipsLayout.h"
 #include "model/Week.h"
