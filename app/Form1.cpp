@@ -12,7 +12,8 @@ using namespace Qt::Literals::StringLiterals;
 
 Form1::Form1(const QString& listFileName)
     : Label2(*this), listFileName_(listFileName),
-      showMessage_([this](const Message& message) { return ShowMessageBox(this, message); })
+      showMessage_([this](const Message& message) { return ShowMessageBox(this, message); }),
+      exportDialogs_(DesktopExportDialogs(this))
 {
     BuildControls();
     ConnectEvents();

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include <QAction>
 #include <QCheckBox>
 
 // Every control event of the window and the handler it runs. A handler that
@@ -28,4 +29,11 @@ void Form1::ConnectEvents()
 
     On(Command5, &QPushButton::clicked, &Form1::Command5_Click);
     On(Command6, &QPushButton::clicked, &Form1::Command6_Click);
+
+    BuildGridMenu();
+    ConnectGridMenu();
+    On(PrintAction, &QAction::triggered, &Form1::PrintTimetable);
+    On(PdfAction, &QAction::triggered, &Form1::SaveTimetablePdf);
+    On(PictureAction, &QAction::triggered, &Form1::SaveTimetablePicture);
+    On(CalendarAction, &QAction::triggered, &Form1::ExportTimetableCalendar);
 }

@@ -66,6 +66,7 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
     if (value >= 0)
         Label2[WeekGrid::CornerElement]->setText(WeekGrid::ValuePrefix() + STD::NumberText(value));
     shownTimetable_ = MakeTimetable(Courses, distribution, ShownValue());
+    UpdateExportActions();
     Check2_Click();
 }
 
