@@ -43,12 +43,6 @@ std::vector<ReadEvent> ReadEvents(const QByteArray& file, int* zones = nullptr)
     for (icalcomponent* event =
              icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
          event; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
-        const auto text = [event](icalproperty_kind kind) {
-            icalproperty* property = icalcomponent_get_first_property(event, kind);
-            return property ? QString::fromUtf8(
-                                  icalvalue_as_ical_string(icalproperty_get_value(property)))
-                            : QString();
-        };
         const auto plain = [event](icalproperty_kind kind) {
             icalproperty* property = icalcomponent_get_first_property(event, kind);
             return property
@@ -58,8 +52,8 @@ std::vector<ReadEvent> ReadEvents(const QByteArray& file, int* zones = nullptr)
         icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
         icalparameter* tzid = icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER);
         events.push_back(
-            {text(ICAL_UID_PROPERTY), plain(ICAL_SUMMARY_PROPERTY),
-             plain(ICAL_DESCRIPTION_PROPERTY), text(ICAL_COLOR_PROPERTY),
+            {plain(ICAL_UID_PROPERTY), plain(ICAL_SUMMARY_PROPERTY),
+             plain(ICAL_DESCRIPTION_PROPERTY), plain(ICAL_COLOR_PROPERTY),
              tzid ? QString::fromUtf8(icalparameter_get_tzid(tzid)) : QString(),
              icalproperty_get_dtstart(start), icalcomponent_get_dtend(event),
              icalproperty_get_rrule(icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY))});

@@ -85,11 +85,4 @@ TEST_F(SearchToolExport, AWrongCommandLineIsOneLineExitTwoAndWritesNothing)
     EXPECT_TRUE(help.out.startsWith(u"usage: kalustra-search FILE [K]"_s));
 }
 
-TEST_F(SearchToolExport, AnOutputThatCannotBeWrittenIsReported)
-{
-    const Result result = RunTool({list, u"--png"_s, dir.Path(u"fehlt/t.png"_s)});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.error.contains(u"fehlt/t.png"_s)) << qPrintable(result.error);
-}
-
 } // namespace
