@@ -1,7 +1,7 @@
 #include "window/FormFixture.h"
 
-#include "export/PackedColor.h"
 #include "controls/Twips.h"
+#include "export/PackedColor.h"
 
 #include <QApplication>
 #include <QCheckBox>
