@@ -20,7 +20,8 @@ Form1::Form1(const QString& listFileName)
                                               suggestion,
                                               u"Textdateien (*.txt);;Alle Dateien (*)"_s);
       }),
-      autoSave_(listFile_, [this] { return SeenListBytes(); })
+      autoSave_(listFile_, [this] { return SeenListBytes(); }),
+      exportDialogs_(DesktopExportDialogs(this))
 {
     BuildControls();
     ConnectEvents();

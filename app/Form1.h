@@ -10,6 +10,7 @@
 #include "controls/TwipsLayout.h"
 #include "general/BackgroundSave.h"
 #include "general/GuardedFile.h"
+#include "export/ExportDialogs.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -24,11 +25,13 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QScrollArea;
 class ScaledStyle;
+class QMenu;
 
 // The program's one window: it owns every control and the course collection.
 //
@@ -135,6 +138,18 @@ public:
     // The timetable the grid shows: none before the first search.
     const std::optional<Timetable>& ShownTimetable() const { return shownTimetable_; }
 
+    // Taking the shown timetable along (export/Form1Export.cpp), from the
+    // week grid's menu and the window's shortcuts (search/Form1GridMenu.cpp).
+    // Before the first search there is nothing to take: the actions are off.
+    void PrintTimetable();
+    void SaveTimetablePdf();
+    void SaveTimetablePicture();
+    void ExportTimetableCalendar();
+    // The grid's menu at `position` in `control` (a grid cell or the search button).
+    void ShowGridMenu(QWidget& control, const QPoint& position);
+    // Every dialog of the exports goes through these.
+    void SetExportDialogs(ExportDialogs dialogs);
+
     // Info panel (app/Form1InfoPanel.cpp).
     void Command5_Click();
     void Command6_Click();
@@ -167,6 +182,12 @@ public:
     QGroupBox* Frame2 = nullptr;
     QLabel* Label4 = nullptr;
     CommandButton* Command5 = nullptr;
+    // The grid's menu and its actions, whose shortcuts work anywhere in the window.
+    QMenu* GridMenu = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* PdfAction = nullptr;
+    QAction* PictureAction = nullptr;
+    QAction* CalendarAction = nullptr;
 
     // The courses; item p of Combo1 is always the name of course p.
     CourseCollection Courses;
@@ -179,6 +200,7 @@ protected:
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // app/Form1Layout.cpp
@@ -204,6 +226,15 @@ private:
     void SetTabOrder();
     // app/Form1Events.cpp
     void ConnectEvents();
+    // search/Form1GridMenu.cpp
+    void BuildGridMenu();
+    void ConnectGridMenu();
+    bool OpensGridMenu(const QWidget& control) const;
+    void UpdateExportActions();
+    // export/Form1Export.cpp
+    std::optional<QString> ChooseExportFile(const QString& title, const QString& name,
+                                            const QString& filter);
+    void WriteExportFile(const QString& fileName, const QByteArray& bytes);
     // app/Form1Lifecycle.cpp
     void ReadListFile();
     void TellAboutListFile();
@@ -270,6 +301,8 @@ private:
     // Another program has the list open: this one leaves it alone.
     bool listFileHeld_ = false;
     std::optional<Timetable> shownTimetable_;
+    ExportDialogs exportDialogs_;
+    std::optional<LecturePeriod> chosenPeriod_;
 };
 
 template <typename Sender, typename Signal, typename... Arguments>

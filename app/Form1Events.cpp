@@ -33,4 +33,11 @@ void Form1::ConnectEvents()
 
     On(Command5, &QPushButton::clicked, &Form1::Command5_Click);
     On(Command6, &QPushButton::clicked, &Form1::Command6_Click);
+
+    BuildGridMenu();
+    ConnectGridMenu();
+    On(PrintAction, &QAction::triggered, &Form1::PrintTimetable);
+    On(PdfAction, &QAction::triggered, &Form1::SaveTimetablePdf);
+    On(PictureAction, &QAction::triggered, &Form1::SaveTimetablePicture);
+    On(CalendarAction, &QAction::triggered, &Form1::ExportTimetableCalendar);
 }

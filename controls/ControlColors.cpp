@@ -1,6 +1,6 @@
 #include "controls/ControlColors.h"
 
-#include "controls/PackedColor.h"
+#include "export/PackedColor.h"
 
 #include <QAbstractScrollArea>
 #include <QLineEdit>

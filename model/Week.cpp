@@ -18,9 +18,9 @@ QStringList SlotNames()
 
 QString HourText(int slot)
 {
-    const int start = 2 * slot + 9;
+    const int start = SlotStartHour(slot);
     return STD::PadText(STD::NumberText(start), u"0"_s, 2, true) + u".00 - "_s +
-           STD::NumberText(start + 2) + u".00"_s;
+           STD::NumberText(start + SlotHours) + u".00"_s;
 }
 
 } // namespace Week

@@ -12,6 +12,13 @@ namespace Week {
 inline constexpr int DayCount = 5;
 inline constexpr int SlotCount = 4;
 inline constexpr int PositionCount = DayCount * SlotCount;
+// Slot s runs from SlotStartHour(s) for SlotHours hours, local time.
+inline constexpr int SlotHours = 2;
+
+constexpr int SlotStartHour(int slot)
+{
+    return 9 + SlotHours * slot;
+}
 
 constexpr int Position(int day, int slot)
 {

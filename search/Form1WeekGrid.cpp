@@ -100,6 +100,7 @@ void Form1::ShowDistribution(const Distribution& distribution, qint32 value)
         Label2[WeekGrid::CornerElement]->setText(WeekGrid::ValuePrefix() + STD::NumberText(value));
     shownTimetable_ = MakeTimetable(Courses, distribution, ShownValue());
     ShowTimetableNotes(distribution);
+    UpdateExportActions();
     Check2_Click();
 }
 

@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-qpa-plugins
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libical-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-dejavu-extra
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian poppler-utils
 )
 
 missing=()

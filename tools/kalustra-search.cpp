@@ -5,41 +5,44 @@
 //     rank R value V found F placement P1 ... Pn
 // Pi is the cell position of the course at position i after the sort, cells
 // joined by "+" for a VisitAll course, "-" where it is not placed. Stops
-// after the first continuation that finds fewer than its rank. A file that
-// cannot be read gives exit status 2, a wrong command line 1.
+// after the first continuation that finds fewer than its rank. The last
+// click's timetable can also be written as a calendar, a PDF and a picture
+// (--help). A wrong command line or a file that cannot be read gives exit
+// status 2, an output that cannot be written 1; nothing is written unless
+// every output could be made.
+#include "export/CalendarFile.h"
+#include "export/PageFiles.h"
+#include "general/DiskFile.h"
 #include "general/StdError.h"
 #include "model/CourseListFile.h"
 #include "model/CourseOrder.h"
 #include "search/SearchSession.h"
+#include "search/Timetable.h"
+#include "tools/SearchToolCommandLine.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTimeZone>
 
 #include <bit>
 #include <cstdio>
 #include <optional>
+#include <utility>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int UsageError = 1;
+constexpr int UsageError = 2;
 constexpr int UnreadableFile = 2;
+constexpr int UnwritableOutput = 1;
 
 void PrintError(const QString& text)
 {
     std::fprintf(stderr, "kalustra-search: %s\n", qPrintable(text));
-}
-
-std::optional<qint16> ClickCount(int argc, char** argv)
-{
-    if (argc == 2)
-        return 1;
-    bool ok = false;
-    const int count = QString::fromLocal8Bit(argv[2]).toInt(&ok);
-    if (argc != 3 || !ok || count < 1 || count > 32767)
-        return std::nullopt;
-    return qint16(count);
 }
 
 // Positions joined by "+", "-" for none. A line names every course, so it
@@ -72,16 +75,59 @@ QByteArray ClickLine(qint16 rank, qint32 value, qint16 found, const Distribution
     return line += '\n';
 }
 
+// Every requested output made in memory first, so that a failure leaves no
+// file behind; each then goes through the list's checked write.
+int WriteOutputs(const SearchToolRequest& request, const Timetable& timetable)
+{
+    std::vector<std::pair<QString, QByteArray>> outputs;
+    try {
+        if (!request.calendarFile.isEmpty())
+            outputs.emplace_back(request.calendarFile, CalendarFile(timetable, request.period,
+                                                                    QTimeZone::systemTimeZoneId()));
+    } catch (const STD::Error& error) {
+        PrintError(error.Text());
+        return UsageError;
+    }
+    if (!request.pdfFile.isEmpty())
+        outputs.emplace_back(request.pdfFile, TimetablePdf(timetable));
+    if (!request.pictureFile.isEmpty())
+        outputs.emplace_back(request.pictureFile, TimetablePng(timetable));
+    for (const auto& [fileName, bytes] : outputs) {
+        try {
+            STD::ReplaceFile(fileName, bytes);
+        } catch (const STD::Error& error) {
+            PrintError(u"%1: %2"_s.arg(fileName, error.Text()));
+            return UnwritableOutput;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::optional<qint16> clicks = argc >= 2 ? ClickCount(argc, argv) : std::nullopt;
-    if (!clicks) {
-        PrintError(u"usage: kalustra-search FILE [K], K from 1 to 32767"_s);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto parsed = ParseSearchToolArguments(arguments);
+    if (const auto* problem = std::get_if<UsageProblem>(&parsed)) {
+        PrintError(problem->reason + u"; "_s + SearchToolUsage());
         return UsageError;
     }
-    const QString fileName = QString::fromLocal8Bit(argv[1]);
+    if (std::holds_alternative<HelpRequest>(parsed)) {
+        std::printf("%s", qPrintable(SearchToolHelp()));
+        return 0;
+    }
+    const SearchToolRequest& request = std::get<SearchToolRequest>(parsed);
+    // Text on a page needs the fonts of a GUI application, but no display.
+    std::optional<QGuiApplication> application;
+    if (request.PaintsPage()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application.emplace(argc, argv);
+    }
+    const std::optional<qint16> clicks = request.clicks;
+    const QString fileName = request.listFile;
     // The reader creates a missing list; this tool only reads.
     if (const QFileInfo file(fileName); !file.isFile()) {
         PrintError(u"%1: %2"_s.arg(fileName, file.exists() ? u"not a file"_s : u"no such file"_s));
@@ -106,6 +152,7 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     qint64 slowest = 0;
     qint32 shownValue = 0;
+    Distribution shown;
     for (qint16 rank = 1; rank <= *clicks; ++rank) {
         timer.start();
         // As the button: the first click asks for the best, each further
@@ -116,9 +163,10 @@ int main(int argc, char** argv)
         const QByteArray line = ClickLine(rank, click.bestValue, click.foundCount, click.result);
         std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
         shownValue = click.bestValue;
+        shown = click.result;
         if (rank > 1 && click.foundCount < rank)
             break;
     }
     std::fprintf(stderr, "kalustra-search: slowest click %.3f ms\n", double(slowest) / 1e6);
-    return 0;
+    return WriteOutputs(request, MakeTimetable(courses, shown, shownValue));
 }

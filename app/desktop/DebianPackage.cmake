@@ -1,6 +1,7 @@
 # The Debian package, made by `cpack -G DEB` in the build folder. The
 # libraries come from the program's own links (dpkg-shlibdeps); the fonts
-# the layout was drawn for are named here, as nothing links them.
+# the layout was drawn for and Qt's German translations (for its print and
+# file dialogs) are named here, as nothing links them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalustra)
 set(CPACK_PACKAGE_VENDOR "Die Kalustra-Entwickler")
@@ -18,8 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/kalustra)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-qpa-plugins holds the platform plugins: without them no window opens,
-# and nothing links them either.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins")
+# and nothing links them either. Qt's German texts for its own dialogs
+# come with qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins,
+    qt6-translations-l10n")
 include(CPack)
 
 # The licence, the changelog and the manual page where Debian looks for them;

@@ -24,7 +24,8 @@ for file in ./usr/bin/kalustra \
     fi
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for package_name in libqt6widgets6 fonts-dejavu-core fonts-dejavu-extra; do
+for package_name in libqt6widgets6 libqt6printsupport6 libical3 qt6-translations-l10n \
+    fonts-dejavu-core fonts-dejavu-extra; do
     if ! grep -q "\b$package_name\b" <<<"$depends"; then
         echo "not a dependency: $package_name (Depends: $depends)"
         status=1

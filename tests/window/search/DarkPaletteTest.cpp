@@ -1,6 +1,6 @@
 #include "window/FormFixture.h"
 
-#include "controls/PackedColor.h"
+#include "export/PackedColor.h"
 
 #include <QApplication>
 #include <QCheckBox>

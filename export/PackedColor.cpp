@@ -1,4 +1,4 @@
-#include "controls/PackedColor.h"
+#include "export/PackedColor.h"
 
 QColor ColorFromPacked(qint32 packed)
 {
