@@ -1,8 +1,27 @@
 #include "controls/InfoField.h"
 
+#include "controls/RefusedCharacters.h"
 #include "general/TextRoutines.h"
+#include "general/Windows1252.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QScopedValueRollback>
+
+namespace {
+
+// What of the user's input the field takes; the refused rest is told.
+QString Holdable(const QString& input, QWidget& field)
+{
+    QString refused;
+    QString kept = STD::Windows1252::HoldablePart(input, &refused);
+    if (!refused.isEmpty())
+        TellRefusedCharacters(field, refused);
+    return kept;
+}
+
+} // namespace
 
 InfoField::InfoField(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -34,4 +53,46 @@ void InfoField::ContentChanged()
     shown_ = shown;
     text_ = QString(shown).replace(u'\n', STD::LineBreak());
     Q_EMIT Change();
+}
+
+void InfoField::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = Holdable(event->text(), *this);
+    if (typed == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (typed.isEmpty())
+        return;
+    QKeyEvent holdable(event->type(), event->key(), event->modifiers(), typed,
+                       event->isAutoRepeat(), event->count());
+    QPlainTextEdit::keyPressEvent(&holdable);
+}
+
+void InfoField::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString committed = Holdable(event->commitString(), *this);
+    if (committed == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // What is still being composed only shows; the commit enters the text.
+    QInputMethodEvent holdable(event->preeditString(), event->attributes());
+    holdable.setCommitString(committed, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&holdable);
+    event->setAccepted(holdable.isAccepted());
+}
+
+void InfoField::insertFromMimeData(const QMimeData* source)
+{
+    const QString text = source->text();
+    const QString pasted = Holdable(text, *this);
+    if (pasted == text) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QMimeData holdable;
+    holdable.setText(pasted);
+    QPlainTextEdit::insertFromMimeData(&holdable);
 }
