@@ -37,8 +37,8 @@ QString RefusedCharactersText(const QString& refused)
         i += length;
     }
     const bool one = named.size() == 1;
-    return u"%1 %2 nicht übernommen: Die Veranstaltungsliste wird im Zeichensatz "
-           u"Windows-1252 gespeichert, der %3 nicht enthält."_s.arg(
+    return u"%1 %2 nicht übernommen:\nDie Veranstaltungsliste wird in Windows-1252 "
+           u"gespeichert, das %3 nicht kennt."_s.arg(
                named.join(u", "_s) + (i < refused.size() ? u" …"_s : QString()),
                one ? u"wurde"_s : u"wurden"_s, one ? u"dieses Zeichen"_s : u"diese Zeichen"_s);
 }
