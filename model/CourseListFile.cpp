@@ -51,6 +51,12 @@ void AppendHash(QString& out, QStringView after, QStringView markerCode)
         out += u'#';
 }
 
+// Most texts hold nothing that a field must write otherwise.
+bool HoldsAnyOf(QStringView text, QStringView characters)
+{
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return characters.contains(c); });
+}
+
 // The length of the line break at position i: CR LF, a lone LF, or none.
 qsizetype LineBreakAt(QStringView text, qsizetype i)
 {
@@ -63,6 +69,8 @@ qsizetype LineBreakAt(QStringView text, qsizetype i)
 // line, so it is written as a blank.
 QString EncodeCaption(QStringView caption)
 {
+    if (!HoldsAnyOf(caption, u",#\n"))
+        return caption.toString();
     QString out;
     out.reserve(caption.size() + 8);
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -85,6 +93,8 @@ QString EncodeCaption(QStringView caption)
 // shows it anyway.
 QString EncodeInfo(QStringView info)
 {
+    if (!HoldsAnyOf(info, u"#\n"))
+        return info.toString();
     QString out;
     out.reserve(info.size() + 8);
     for (qsizetype i = 0; i < info.size(); ++i) {
