@@ -2,26 +2,11 @@
 
 #include "controls/RefusedCharacters.h"
 #include "general/TextRoutines.h"
-#include "general/Windows1252.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
-
-namespace {
-
-// What of the user's input the field takes; the refused rest is told.
-QString Holdable(const QString& input, QWidget& field)
-{
-    QString refused;
-    QString kept = STD::Windows1252::HoldablePart(input, &refused);
-    if (!refused.isEmpty())
-        TellRefusedCharacters(field, refused);
-    return kept;
-}
-
-} // namespace
 
 InfoField::InfoField(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -57,7 +42,7 @@ void InfoField::ContentChanged()
 
 void InfoField::keyPressEvent(QKeyEvent* event)
 {
-    const QString typed = Holdable(event->text(), *this);
+    const QString typed = HoldableInput(event->text(), *this);
     if (typed == event->text()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
@@ -72,7 +57,7 @@ void InfoField::keyPressEvent(QKeyEvent* event)
 
 void InfoField::inputMethodEvent(QInputMethodEvent* event)
 {
-    const QString committed = Holdable(event->commitString(), *this);
+    const QString committed = HoldableInput(event->commitString(), *this);
     if (committed == event->commitString()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
@@ -87,7 +72,7 @@ void InfoField::inputMethodEvent(QInputMethodEvent* event)
 void InfoField::insertFromMimeData(const QMimeData* source)
 {
     const QString text = source->text();
-    const QString pasted = Holdable(text, *this);
+    const QString pasted = HoldableInput(text, *this);
     if (pasted == text) {
         QPlainTextEdit::insertFromMimeData(source);
         return;

@@ -49,16 +49,23 @@ void TellRefusedCharacters(QWidget& field, const QString& refused)
                        &field, QRect(), NoticeMilliseconds);
 }
 
+QString HoldableInput(const QString& input, QWidget& field)
+{
+    QString refused;
+    QString kept = STD::Windows1252::HoldablePart(input, &refused);
+    if (!refused.isEmpty())
+        TellRefusedCharacters(field, refused);
+    return kept;
+}
+
 HoldableTextValidator::HoldableTextValidator(QWidget& field) : QValidator(&field), field_(field) {}
 
 QValidator::State HoldableTextValidator::validate(QString& input, int& position) const
 {
-    QString refused;
-    QString kept = STD::Windows1252::HoldablePart(input, &refused);
-    if (refused.isEmpty())
+    QString kept = HoldableInput(input, field_);
+    if (kept.size() == input.size())
         return Acceptable;
     position = int(STD::Windows1252::HoldablePart(QStringView(input).first(position)).size());
     input = std::move(kept);
-    TellRefusedCharacters(field_, refused);
     return Acceptable;
 }

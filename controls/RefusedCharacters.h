@@ -16,6 +16,9 @@ QString RefusedCharactersText(const QString& refused);
 // Shows the notice as a tooltip below the field; the next one replaces it.
 void TellRefusedCharacters(QWidget& field, const QString& refused);
 
+// What of the user's input the field takes; the rest is told as above.
+QString HoldableInput(const QString& input, QWidget& field);
+
 // A line edit's filter: takes out what the code page cannot hold and tells
 // the user. Text without such characters passes unchanged.
 class HoldableTextValidator : public QValidator
