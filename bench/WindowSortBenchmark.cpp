@@ -33,10 +33,18 @@ struct LoadedWindow
     std::unique_ptr<Form1> form;
 };
 
+using LoadedWindows = std::map<std::pair<int, int>, std::unique_ptr<LoadedWindow>>;
+
+// Closed before the application ends: a window that outlives it crashes.
+LoadedWindows& Windows()
+{
+    static LoadedWindows windows;
+    return windows;
+}
+
 LoadedWindow& WindowFor(SortListKind kind, int count)
 {
-    static std::map<std::pair<int, int>, std::unique_ptr<LoadedWindow>> windows;
-    auto& window = windows[{int(kind), count}];
+    auto& window = Windows()[{int(kind), count}];
     if (!window) {
         window = std::make_unique<LoadedWindow>();
         window->unsorted = SortList(kind, count);
@@ -110,5 +118,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    Windows().clear();
     return 0;
 }

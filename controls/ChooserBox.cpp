@@ -2,6 +2,7 @@
 
 #include "controls/ChooserAccessible.h"
 #include "controls/KeyCode.h"
+#include "controls/RefusedCharacters.h"
 #include "general/StdError.h"
 
 #include <QKeyEvent>
@@ -27,6 +28,7 @@ ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent), items_(new QStringL
     // Here the text names a course only when the handlers look it up, and
     // the selected position changes only when asked to.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    lineEdit()->setValidator(new HoldableTextValidator(*this));
 
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { listIndex_ = -1; });
     connect(this, &QComboBox::activated, this, &ChooserBox::PickedFromList);

@@ -18,6 +18,8 @@ class QStringListModel;
 //   goes nowhere else: Qt would add the typed text as an item, or pick an
 //   item that matches it.
 // - No completion: the typed text stays as typed.
+// - A character that Windows-1252 cannot hold never enters the edit text:
+//   it is refused with a notice, the rest of the input is kept.
 // - Changing, adding, removing or reordering items leaves the edit text as
 //   it was.
 // - List() reads a copy of the item texts kept beside Qt's model: every

@@ -5,7 +5,9 @@
 // The multi-line info field. Its text keeps line breaks as CR LF, as the
 // course's info holds them (Qt keeps LF). Change() is emitted at once when
 // the text changes, by typing or by the program, and only then: Qt reports
-// a change even when the same text is set again.
+// a change even when the same text is set again. A character that
+// Windows-1252 cannot hold is refused with a notice wherever the user's
+// input brings it (keys, input methods, paste, drop); the rest is kept.
 // A text too long to lay out at once (notes of many megabytes) is shown only
 // in its beginning and cannot be typed into; Text() still gives it whole.
 class InfoField : public QPlainTextEdit
@@ -21,6 +23,11 @@ public:
 
 Q_SIGNALS:
     void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void ContentChanged();

@@ -13,10 +13,10 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-int ToByte(char16_t c)
+int ToByte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
+        return int(c);
     for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
         if (HighControlRange[i] == c)
             return int(0x80 + i);
@@ -24,7 +24,18 @@ int ToByte(char16_t c)
     return -1;
 }
 
+// The whole character at position i: a surrogate pair is one.
+qsizetype CharacterLength(QStringView text, qsizetype i)
+{
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+}
+
 } // namespace
+
+bool CanHold(char32_t character)
+{
+    return ToByte(character) >= 0;
+}
 
 QChar ToChar(quint8 byte)
 {
@@ -63,8 +74,7 @@ QByteArray Encode(QStringView text, qsizetype* replaced)
             continue;
         }
         // A character beyond the 16-bit range is one "?", not two.
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
+        i += CharacterLength(text, i) - 1;
         *out++ = '?';
         ++unmappable;
     }
@@ -72,6 +82,24 @@ QByteArray Encode(QStringView text, qsizetype* replaced)
     if (replaced)
         *replaced = unmappable;
     return bytes;
+}
+
+QString HoldablePart(QStringView text, QString* refused)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = CharacterLength(text, i);
+        const QStringView character = text.sliced(i, length);
+        i += length;
+        if (length == 1 && CanHold(character[0].unicode())) {
+            kept += character[0];
+            continue;
+        }
+        if (refused && !refused->contains(character))
+            *refused += character;
+    }
+    return kept;
 }
 
 } // namespace STD::Windows1252

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,26 +22,118 @@ constexpr qsizetype MaskLength = Week::PositionCount;
 // A notice quotes at most this much of what it speaks of.
 constexpr qsizetype QuotedLength = 40;
 
-// A comma would end the name early: it is written as "#44", which only a
-// name reads back, as "#13" is in the info. A line feed (pasted into the
-// chooser) would end the line: names are one line, so it is written as a
-// blank.
-QString EncodeCaption(const QString& caption)
+// A marker is "#" and the decimal code of the character it stands for: in
+// a name "#44" for the comma that would end the name early, in an info
+// "#13" for a line break that would end the line. "#35" stands for "#"
+// itself, but is written, and read, only where a "#" is followed by the
+// marker's digits or by "35": any other "#" stays as it is, so that older
+// files read as they always did.
+constexpr QStringView HashCode = u"35";
+constexpr QStringView CommaCode = u"44";
+constexpr QStringView LineBreakCode = u"13";
+
+bool NeedsHashMarker(QStringView after, QStringView markerCode)
 {
-    if (!caption.contains(u',') && !caption.contains(u'\n'))
-        return caption;
-    const QString blanked =
-        STD::ReplaceText(STD::ReplaceText(caption, STD::LineBreak(), u" "), u"\n", u" ");
-    return STD::ReplaceText(blanked, u",", u"#44");
+    return after.startsWith(markerCode) || after.startsWith(HashCode);
 }
 
-// A lone line feed would end the line for the reader; it comes back as a
-// line break, which is how the info field shows it anyway.
-QString EncodeInfo(const QString& info)
+void AppendMarker(QString& out, QStringView code)
 {
-    if (!info.contains(u'\n'))
-        return info;
-    return STD::ReplaceText(STD::ReplaceText(info, STD::LineBreak(), u"#13"), u"\n", u"#13");
+    out += u'#';
+    out += code;
+}
+
+// Writes "#" as "#35" where it would otherwise read as a marker.
+void AppendHash(QString& out, QStringView after, QStringView markerCode)
+{
+    if (NeedsHashMarker(after, markerCode))
+        AppendMarker(out, HashCode);
+    else
+        out += u'#';
+}
+
+// Most texts hold nothing that a field must write otherwise.
+bool HoldsAnyOf(QStringView text, QStringView characters)
+{
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return characters.contains(c); });
+}
+
+// The length of the line break at position i: CR LF, a lone LF, or none.
+qsizetype LineBreakAt(QStringView text, qsizetype i)
+{
+    if (text[i] == u'\n')
+        return 1;
+    return text[i] == u'\r' && text.sliced(i + 1).startsWith(u'\n') ? 2 : 0;
+}
+
+// A line break pasted into the chooser would end the line: names are one
+// line, so it is written as a blank.
+QString EncodeCaption(QStringView caption)
+{
+    if (!HoldsAnyOf(caption, u",#\n"))
+        return caption.toString();
+    QString out;
+    out.reserve(caption.size() + 8);
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption[i];
+        if (const qsizetype lineBreak = LineBreakAt(caption, i)) {
+            out += u' ';
+            i += lineBreak - 1;
+        } else if (c == u',') {
+            AppendMarker(out, CommaCode);
+        } else if (c == u'#') {
+            AppendHash(out, caption.sliced(i + 1), CommaCode);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// A lone line feed comes back as a line break, which is how the info field
+// shows it anyway.
+QString EncodeInfo(QStringView info)
+{
+    if (!HoldsAnyOf(info, u"#\n"))
+        return info.toString();
+    QString out;
+    out.reserve(info.size() + 8);
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        if (const qsizetype lineBreak = LineBreakAt(info, i)) {
+            AppendMarker(out, LineBreakCode);
+            i += lineBreak - 1;
+        } else if (info[i] == u'#') {
+            AppendHash(out, info.sliced(i + 1), LineBreakCode);
+        } else {
+            out += info[i];
+        }
+    }
+    return out;
+}
+
+// The reading of a field that the two functions above wrote.
+QString DecodeField(QStringView field, QStringView markerCode, QStringView markerText)
+{
+    if (!field.contains(u'#'))
+        return field.toString();
+    QString out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QStringView after = field.sliced(i + 1);
+        if (field[i] != u'#') {
+            out += field[i];
+        } else if (after.startsWith(markerCode)) {
+            out += markerText;
+            i += markerCode.size();
+        } else if (after.startsWith(HashCode) &&
+                   NeedsHashMarker(after.sliced(HashCode.size()), markerCode)) {
+            out += u'#';
+            i += HashCode.size();
+        } else {
+            out += u'#';
+        }
+    }
+    return out;
 }
 
 // The reader takes exactly twenty characters for the mask, so a shorter one
@@ -151,6 +244,29 @@ void NoteMissingComma(const QString& after, Repairs& repairs)
                 false);
 }
 
+// Where the mask ends in rest, the text after the colour's comma. The
+// program writes twenty characters and a comma, whatever they are. A
+// hand-made line may end the mask early with a comma, or with the line
+// itself: the info after that comma is still the info.
+qsizetype MaskEnd(QStringView rest)
+{
+    const qsizetype full = std::min(rest.size(), MaskLength);
+    if (rest.size() > MaskLength && rest[MaskLength] == u',')
+        return full;
+    const qsizetype comma = rest.first(full).indexOf(u',');
+    return comma < 0 ? full : comma;
+}
+
+void NoteShortMask(qsizetype length, bool infoFollows, Repairs& repairs)
+{
+    QString reason = u"Die Zeiten haben nur %1 statt %2 Zeichen; die fehlenden gelten als "
+                     u"nicht angeboten"_s.arg(length)
+                         .arg(MaskLength);
+    if (infoFollows)
+        reason += u", und der Text nach dem Komma steht in den Notizen"_s;
+    repairs.Add(reason, false);
+}
+
 QStringView UpToComma(QStringView text, qsizetype comma)
 {
     return comma < 0 ? text : text.first(comma);
@@ -184,13 +300,86 @@ LineNotice KeptLinesNotice(int firstLine, const QByteArray& kept)
     return {firstLine, reason, true};
 }
 
-QByteArray RestOfFile(STD::FileTable& files)
+// The lines of the list file. A file that holds no line feed but carriage
+// returns comes from an editor that ends lines with CR alone, and is split
+// there. Any other file is split at LF, without a CR before it: a lone CR
+// inside a line stays text.
+class ListLines
 {
-    QByteArray rest;
-    while (files.Position(ListFileNumber) <= files.Length(ListFileNumber))
-        rest += files.ReadThrough(ListFileNumber, '\n');
-    return rest;
-}
+public:
+    explicit ListLines(STD::FileTable& files) : files_(files)
+    {
+        if (FileLeft()) {
+            QByteArray first = files_.ReadThrough(ListFileNumber, '\n');
+            crOnly_ = !first.endsWith('\n') && first.contains('\r');
+            (crOnly_ ? crOnlyFile_ : firstLine_) = std::move(first);
+        }
+    }
+
+    bool CrOnly() const { return crOnly_; }
+
+    bool AtEnd() const
+    {
+        if (crOnly_)
+            return crPosition_ >= crOnlyFile_.size();
+        return firstLine_.isNull() && !FileLeft();
+    }
+
+    QString Next()
+    {
+        if (crOnly_) {
+            qsizetype end = crOnlyFile_.indexOf('\r', crPosition_);
+            if (end < 0)
+                end = crOnlyFile_.size();
+            const QByteArrayView line =
+                QByteArrayView(crOnlyFile_).sliced(crPosition_, end - crPosition_);
+            crPosition_ = end + 1;
+            return STD::Windows1252::Decode(line);
+        }
+        QByteArray line = TakeLine();
+        if (line.endsWith('\n')) {
+            line.chop(1);
+            if (line.endsWith('\r'))
+                line.chop(1);
+        }
+        return STD::Windows1252::Decode(line);
+    }
+
+    // The lines not read yet, as they stood; CR-only lines end with CR LF,
+    // as the courses before them will.
+    QByteArray Rest()
+    {
+        if (crOnly_) {
+            QByteArray rest = crOnlyFile_.mid(crPosition_).replace('\r', "\r\n");
+            crPosition_ = crOnlyFile_.size();
+            return rest;
+        }
+        QByteArray rest;
+        while (!AtEnd())
+            rest += TakeLine();
+        return rest;
+    }
+
+private:
+    bool FileLeft() const
+    {
+        return files_.Position(ListFileNumber) <= files_.Length(ListFileNumber);
+    }
+
+    QByteArray TakeLine()
+    {
+        if (!firstLine_.isNull())
+            return std::exchange(firstLine_, QByteArray());
+        return files_.ReadThrough(ListFileNumber, '\n');
+    }
+
+    STD::FileTable& files_;
+    bool crOnly_ = false;
+    // Read to tell the kind of file, and not yet handed out.
+    QByteArray firstLine_;
+    QByteArray crOnlyFile_;
+    qsizetype crPosition_ = 0;
+};
 
 } // namespace
 
@@ -200,11 +389,11 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
     Termin course;
     qsizetype comma = line.indexOf(u',');
     if (comma < 0) {
-        course.Caption = STD::ReplaceText(line, u"#44", u",");
+        course.Caption = DecodeField(line, CommaCode, u",");
         NoteMissingComma(u"dem Namen"_s, repairs);
         return course;
     }
-    course.Caption = STD::ReplaceText(line.first(comma), u"#44", u",");
+    course.Caption = DecodeField(line.first(comma), CommaCode, u",");
     QStringView rest = line.sliced(comma + 1);
 
     // One character, then the comma after it.
@@ -231,9 +420,13 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
     }
     rest = rest.sliced(comma + 1);
 
-    course.Times = rest.left(MaskLength).toString();
-    NoteSkippedCharacter(rest, MaskLength, u"den Zeiten"_s, repairs);
-    course.Info = STD::ReplaceText(rest.mid(MaskLength + 1), u"#13", STD::LineBreak());
+    const qsizetype maskEnd = MaskEnd(rest);
+    course.Times = rest.first(maskEnd).toString();
+    if (maskEnd < MaskLength)
+        NoteShortMask(maskEnd, maskEnd < rest.size(), repairs);
+    else
+        NoteSkippedCharacter(rest, MaskLength, u"den Zeiten"_s, repairs);
+    course.Info = DecodeField(rest.mid(maskEnd + 1), LineBreakCode, STD::LineBreak());
     return course;
 }
 
@@ -260,15 +453,16 @@ CourseListContent ReadCourseList(const QString& fileName)
         return content;
     }
 
+    ListLines lines(files);
     int lineNumber = 0;
     int emptyRunStart = 0;
-    while (files.Position(ListFileNumber) <= files.Length(ListFileNumber)) {
+    while (!lines.AtEnd()) {
         if (content.courses.size() >= CourseCollection::MaxCount) {
-            content.keptLines = RestOfFile(files);
+            content.keptLines = lines.Rest();
             content.notices.push_back(KeptLinesNotice(lineNumber + 1, content.keptLines));
             break;
         }
-        const QString line = STD::ReadLine(files, ListFileNumber);
+        const QString line = lines.Next();
         ++lineNumber;
         // An empty line would end the list and the next save would drop
         // every course after it; the program itself never writes one.
@@ -282,6 +476,12 @@ CourseListContent ReadCourseList(const QString& fileName)
             content.notices[i].lineNumber = lineNumber;
     }
     files.Close(ListFileNumber);
+    if (lines.CrOnly())
+        content.notices.insert(
+            content.notices.begin(),
+            LineNotice{
+                0, u"Die Zeilen der Datei enden mit CR allein (wie bei alten Mac-Editoren). Sie "
+                   u"wurden Zeile für Zeile gelesen und enden beim Speichern mit CR LF."_s});
     std::stable_partition(content.notices.begin(), content.notices.end(),
                           [](const LineNotice& notice) { return notice.leavesOutText; });
     return content;

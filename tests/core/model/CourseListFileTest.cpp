@@ -22,6 +22,15 @@ QString NoSlot()
 {
     return QString(20, u'0');
 }
+// What makes a mask of "1" twenty characters long.
+QByteArray Zeros()
+{
+    return QByteArray(19, '0');
+}
+QString OneSlot()
+{
+    return u"1"_s + NoSlot().left(19);
+}
 
 CourseCollection Collection(const std::vector<Termin>& list)
 {
@@ -76,19 +85,21 @@ TEST(CourseListFile, ReadsABrokenLineAsFarAsItGoesAndSaysWhere)
         {"nothing after the flag", "A,1", Course(u"A"_s, 0, NoSlot(), {}, true)},
         {"no comma after the priority", "A,0,7", Course(u"A"_s, 7)},
         {"no comma after the colour", "A,0,7,255", Course(u"A"_s, 7, NoSlot(), {}, false, 255)},
-        {"priority too high", "A,0,40000,0,1", Course(u"A"_s, 32767, u"1"_s)},
-        {"priority too low", "A,0,-1e9,0,1", Course(u"A"_s, -32768, u"1"_s)},
-        {"colour beyond a double", "A,0,1,-1e999,1",
-         Course(u"A"_s, 1, u"1"_s, {}, false, -2147483647 - 1)},
-        {"text after the priority", "A,0,5x,0,1", Course(u"A"_s, 5, u"1"_s)},
-        {"a word for the colour", "A,0,5,rot,1", Course(u"A"_s, 5, u"1"_s)},
-        {"a word for the priority", "A,0, hoch ,255,1", Course(u"A"_s, 0, u"1"_s, {}, false, 255)},
-        {"a sign alone", "A,0,-,0,1", Course(u"A"_s, 0, u"1"_s)},
+        {"priority too high", "A,0,40000,0,1" + Zeros(), Course(u"A"_s, 32767, OneSlot())},
+        {"priority too low", "A,0,-1e9,0,1" + Zeros(), Course(u"A"_s, -32768, OneSlot())},
+        {"colour beyond a double", "A,0,1,-1e999,1" + Zeros(),
+         Course(u"A"_s, 1, OneSlot(), {}, false, -2147483647 - 1)},
+        {"text after the priority", "A,0,5x,0,1" + Zeros(), Course(u"A"_s, 5, OneSlot())},
+        {"a word for the colour", "A,0,5,rot,1" + Zeros(), Course(u"A"_s, 5, OneSlot())},
+        {"a word for the priority", "A,0, hoch ,255,1" + Zeros(),
+         Course(u"A"_s, 0, OneSlot(), {}, false, 255)},
+        {"a sign alone", "A,0,-,0,1" + Zeros(), Course(u"A"_s, 0, OneSlot())},
     };
     for (const auto& c : cases) {
         TempDir dir;
-        const CourseListContent content = ReadCourseList(
-            dir.Write(ListName(), "Erste,0,1,0,1\r\n" + c.line + "\r\nLetzte,0,1,0,1"));
+        const CourseListContent content =
+            ReadCourseList(dir.Write(ListName(), "Erste,0,1,0,1" + Zeros() + "\r\n" + c.line +
+                                                     "\r\nLetzte,0,1,0,1" + Zeros()));
         ASSERT_EQ(content.courses.size(), 3u) << c.what;
         EXPECT_EQ(content.courses[1], c.course) << c.what;
         ASSERT_EQ(content.notices.size(), 1u) << c.what;
@@ -109,7 +120,7 @@ TEST(CourseListFile, TextThatANumberFieldDropsIsNamedInTheNotice)
         TempDir dir;
         const CourseListContent content = ReadCourseList(dir.Write(ListName(), line));
         ASSERT_FALSE(content.notices.empty()) << line.toStdString();
-        const LineNotice& notice = content.notices.back();
+        const LineNotice& notice = content.notices.front();
         EXPECT_TRUE(notice.reason.contains(named)) << notice.reason.toStdString();
         EXPECT_TRUE(notice.leavesOutText);
         EXPECT_LT(notice.reason.size(), 200) << "a long field is quoted in part";
@@ -121,10 +132,10 @@ TEST(CourseListFile, TextThatANumberFieldDropsIsNamedInTheNotice)
 TEST(CourseListFile, LinesBeyondTheLargestListAreKeptAndToldFirst)
 {
     TempDir dir;
-    QByteArray bytes = "A,0,1,0,1\r\n\r\n\n\r\nB,0,2x,0,1\r\n\r\r\n";
+    QByteArray bytes = "A,0,1,0,1" + Zeros() + "\r\n\r\n\n\r\nB,0,2x,0,1" + Zeros() + "\r\n\r\r\n";
     QByteArray loaded = "A,0,1,0,10000000000000000000,\r\nB,0,2,0,10000000000000000000,\r\n";
     for (int i = 2; i < CourseCollection::MaxCount; ++i) {
-        bytes += "K,0,0,0,1\r\n";
+        bytes += "K,0,0,0,1" + Zeros() + "\r\n";
         loaded += "K,0,0,0,10000000000000000000,\r\n";
     }
     const QByteArray beyond = "Mehr,0,1,0,1\n\r\nLetzte,0,0,0,1,\xe4";
