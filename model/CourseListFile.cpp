@@ -310,7 +310,7 @@ public:
     explicit ListLines(STD::FileTable& files) : files_(files)
     {
         if (FileLeft()) {
-            QByteArray first = files_.ReadThrough(ListFileNumber, '\n');
+            QByteArray first = files_.ReadThrough(ListFileNumber, '\n').toByteArray();
             crOnly_ = !first.endsWith('\n') && first.contains('\r');
             (crOnly_ ? crOnlyFile_ : firstLine_) = std::move(first);
         }
@@ -336,7 +336,11 @@ public:
             crPosition_ = end + 1;
             return STD::Windows1252::Decode(line);
         }
-        QByteArray line = TakeLine();
+        // The first line was read ahead; every later one is decoded straight
+        // from the file's bytes.
+        const QByteArray first = std::exchange(firstLine_, QByteArray());
+        QByteArrayView line =
+            first.isNull() ? files_.ReadThrough(ListFileNumber, '\n') : QByteArrayView(first);
         if (line.endsWith('\n')) {
             line.chop(1);
             if (line.endsWith('\r'))
@@ -354,9 +358,9 @@ public:
             crPosition_ = crOnlyFile_.size();
             return rest;
         }
-        QByteArray rest;
-        while (!AtEnd())
-            rest += TakeLine();
+        QByteArray rest = std::exchange(firstLine_, QByteArray());
+        while (FileLeft())
+            rest.append(files_.ReadThrough(ListFileNumber, '\n'));
         return rest;
     }
 
@@ -364,13 +368,6 @@ private:
     bool FileLeft() const
     {
         return files_.Position(ListFileNumber) <= files_.Length(ListFileNumber);
-    }
-
-    QByteArray TakeLine()
-    {
-        if (!firstLine_.isNull())
-            return std::exchange(firstLine_, QByteArray());
-        return files_.ReadThrough(ListFileNumber, '\n');
     }
 
     STD::FileTable& files_;
