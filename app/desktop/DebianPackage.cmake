@@ -21,8 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # qt6-qpa-plugins holds the platform plugins: without them no window opens,
 # and nothing links them either. Qt's German texts for its own dialogs
 # come with qt6-translations-l10n.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins,
-    qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-dejavu-extra, qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)
 
 # The licence, the changelog and the manual page where Debian looks for them;
