@@ -1,5 +1,4 @@
 #include "support/CourseMaker.h"
-#include "support/ErrorExpectations.h"
 
 #include "model/CourseOrder.h"
 
@@ -110,19 +109,6 @@ TEST(ExchangeOrder, MatchesTheLiteralExchangeOnRandomLists)
         }
         ExpectTheLiteralOrder(courses, list);
     }
-}
-
-TEST(CourseCollection, ReordersOnlyByAnArrangementOfItsPositions)
-{
-    CourseCollection courses;
-    for (const char16_t* name : {u"A", u"B", u"C"})
-        courses.Append(Course(QString::fromUtf16(name)));
-    for (const std::vector<int>& wrong : {std::vector<int>{0, 1}, {0, 1, 1}, {0, 1, 3}, {-1, 0, 1}})
-        EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { courses.Reorder(wrong); }));
-    EXPECT_EQ(Names(courses), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
-    courses.Reorder({2, 0, 1});
-    EXPECT_EQ(Names(courses), (QStringList{u"C"_s, u"A"_s, u"B"_s}));
-    EXPECT_EQ(courses[3], Termin{});
 }
 
 } // namespace
