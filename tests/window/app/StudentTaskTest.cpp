@@ -236,8 +236,11 @@ TEST_F(StudentTaskTest, BuildAListEditSearchSortAndClose)
     EXPECT_EQ(Names(), (QStringList{u"Algebra"_s, u"Analysis"_s, u"Statistik"_s}));
     EXPECT_EQ(form->Combo1->ListIndex(), 2);
     EXPECT_EQ(form->Text2->Text(), u"5"_s);
+    // The sort shows the chosen course again, whatever the chooser showed.
+    form->Combo1->SetText(u"anders"_s);
     QTest::mouseClick(form->Command4, Qt::LeftButton);
     EXPECT_EQ(form->Combo1->ListIndex(), 1);
+    EXPECT_EQ(form->Combo1->Text(), u"Statistik"_s);
 
     EXPECT_TRUE(form->close());
     EXPECT_EQ(ReadList(), "Algebra,0,7,16776960,00000000101000000001,Raum 2#13Pool!\r\n"
@@ -280,6 +283,10 @@ TEST_F(StudentTaskTest, OpenAHandMadeListEditAndClose)
     form->List2->SetSelected(0, true);
     QTest::keyClick(form->List2, Qt::Key_Return);
     EXPECT_EQ(form->Courses[3].Times, u"01000000100000000000"_s);
+    form->List1->SetListIndex(0);
+    SelectSlots({});
+    QTest::keyClick(form->List2, Qt::Key_Return);
+    EXPECT_EQ(form->Courses[3].Times, u"00000000100000000000"_s);
 
     // Characters the file's code page cannot hold are told at the close.
     form->Courses[0].Caption = u"Łódź"_s;
@@ -287,7 +294,7 @@ TEST_F(StudentTaskTest, OpenAHandMadeListEditAndClose)
     EXPECT_EQ(ReadList(), "?\xf3"
                           "d?,1,-32000,255,10000000000000000000,\r\n" +
                               Line(u"B"_s, -12345, {2}, false, 0x332211) + Line(u"A"_s, 5) +
-                              "C,0,0,65280,01000000100000000000,Zeile 1#13Zeile 2\r\n");
+                              "C,0,0,65280,00000000100000000000,Zeile 1#13Zeile 2\r\n");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MessageIcon::Information);
     EXPECT_TRUE(messages[0].text.contains(u"wurden 2 Zeichen"_s));
