@@ -158,9 +158,11 @@ TEST_P(Differential, AgreesWithTheLiteralEnumeration)
             if (uniform(0, 29) == 0)
                 course.Priority = uniform(0, 1) ? 32767 : -32768;
         }
-        // As the search button asks: sorted, fresh, then each rank with the
-        // value found, until fewer than the rank are found.
-        SortCollection(courses, u"priority"_s);
+        // As the search button asks: fresh, then each rank with the value
+        // found, until fewer than the rank are found. Every other list stays
+        // unsorted, where the search cuts above the ordered part too.
+        if (list % 2 == 0)
+            SortCollection(courses, u"priority"_s);
         SearchCall click;
         click.bestValue = Agreed(courses, click).bestValue;
         for (click.wantedRank = 2; click.wantedRank <= 30; ++click.wantedRank) {
