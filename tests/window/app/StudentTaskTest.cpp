@@ -254,7 +254,8 @@ TEST_F(StudentTaskTest, BuildAListEditSearchSortAndClose)
 TEST_F(StudentTaskTest, OpenAHandMadeListEditAndClose)
 {
     LoadForm(Line(u"A"_s, -32768, {1}, true, 0x0000FF) +
-             Line(u"B"_s, -12345, {2}, false, 0x332211) + Line(u"A"_s, 5) + Line(u"C"_s, 0));
+             Line(u"B"_s, -12345, {2}, false, 0x332211) + Line(u"A"_s, 5) + Line(u"C"_s, 0) +
+             Line({}, 7));
     form->Courses[3].Info = u"Zeile 1\r\nZeile 2"_s;
     form->Courses[3].Color = qint32(0x7F00FF00);
     form->Courses[3].Times = u"010"_s;
@@ -288,16 +289,22 @@ TEST_F(StudentTaskTest, OpenAHandMadeListEditAndClose)
     QTest::keyClick(form->List2, Qt::Key_Return);
     EXPECT_EQ(form->Courses[3].Times, u"00000000100000000000"_s);
 
+    // Deleting the first "A" empties the fields into no course: not the
+    // other "A", nor the one named like the emptied chooser.
+    form->Combo1->SetListIndex(0);
+    answers = {MessageAnswer::Yes};
+    form->Command1_Click();
     // Characters the file's code page cannot hold are told at the close.
     form->Courses[0].Caption = u"Łódź"_s;
     EXPECT_TRUE(form->close());
     EXPECT_EQ(ReadList(), "?\xf3"
-                          "d?,1,-32000,255,10000000000000000000,\r\n" +
-                              Line(u"B"_s, -12345, {2}, false, 0x332211) + Line(u"A"_s, 5) +
-                              "C,0,0,65280,00000000100000000000,Zeile 1#13Zeile 2\r\n");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(messages[0].text.contains(u"wurden 2 Zeichen"_s));
+                          "d?" +
+                              Line(u"B"_s, -12345, {2}, false, 0x332211).mid(1) + Line(u"A"_s, 5) +
+                              "C,0,0,65280,00000000100000000000,Zeile 1#13Zeile 2\r\n" +
+                              Line({}, 7));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].icon, MessageIcon::Information);
+    EXPECT_TRUE(messages[1].text.contains(u"wurden 2 Zeichen"_s));
 }
 
 // The largest list with two lines beyond it and broken lines before: the
@@ -327,8 +334,17 @@ TEST_F(StudentTaskTest, AFullListKeepsTheLinesBeyondAndRefusesANewCourse)
     EXPECT_TRUE(messages[1].text.contains(u"32767"_s));
     EXPECT_EQ(form->Combo1->ListCount(), CourseCollection::MaxCount);
     EXPECT_EQ(form->Combo1->Text(), u"Neu"_s);
+    // One deleted, one fits again.
+    form->Combo1->SetListIndex(0);
+    answers = {MessageAnswer::Yes};
+    form->Command1_Click();
+    Enter(u"Neu"_s);
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(form->Combo1->ListCount(), CourseCollection::MaxCount);
     EXPECT_TRUE(form->close());
-    EXPECT_TRUE(ReadList().endsWith(Line(u"K32766"_s, 1) + beyond));
+    // The new course took the fields of "Kaputt 1", shown after the deletion.
+    EXPECT_TRUE(
+        ReadList().endsWith(Line(u"K32766"_s, 1) + "Neu,0,0,0,00000000000000000000,\r\n" + beyond));
 }
 
 } // namespace
