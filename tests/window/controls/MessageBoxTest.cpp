@@ -21,11 +21,11 @@ MessageAnswer AnswerWithKey(const Message& message, Qt::Key key)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        poll.stop();
+        // Pressed again on the next tick should the box still be open.
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused && box->isAncestorOf(focused) ? focused : box, key);
     });
-    poll.start(10);
+    poll.start(50);
     return ShowMessageBox(nullptr, message);
 }
 
