@@ -125,6 +125,7 @@ TEST_F(StudentTaskTest, BuildAListEditSearchSortAndClose)
     // Colour before, field, typed, what it shows, colour after.
     const std::tuple<qint32, int, QString, QString, qint32> colours[] = {
         {0x102030, 1, u"-1"_s, u"0"_s, 0x100030},
+        {0x102030, 2, u"256"_s, u"255"_s, 0xFF2030},
         {0x102031, 0, u"0.5"_s, u"0.5"_s, 0x102000}, // halves to even
         {0x102030, 0, u"1.5"_s, u"1.5"_s, 0x102002},
         {qint32(0xFF102030), 1, u"33"_s, u"33"_s, 0x102130}, // high bits cleared
@@ -305,6 +306,17 @@ TEST_F(StudentTaskTest, OpenAHandMadeListEditAndClose)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].icon, MessageIcon::Information);
     EXPECT_TRUE(messages[1].text.contains(u"wurden 2 Zeichen"_s));
+
+    // Opened again, it reads back without a notice; deleted down to one
+    // course, that one is picked.
+    messages.clear();
+    MakeForm().Form_Load();
+    answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes};
+    for (int deleted = 0; deleted < 3; ++deleted)
+        form->Command1_Click();
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(form->Combo1->ListIndex(), 0);
+    EXPECT_EQ(form->Text2->Text(), u"7"_s);
 }
 
 // The largest list with two lines beyond it and broken lines before: the
