@@ -101,7 +101,8 @@ TEST_F(LifecycleTest, ASpecialFileIsNotReadAndWrittenOverOnlyWithTheUsersYes)
             // The yes replaces the name, never the device behind a link.
             const QFileInfo list(ListFile());
             EXPECT_EQ(list.isFile() && !list.isSymLink(), answer == MessageAnswer::Yes) << what;
-            if (answer == MessageAnswer::Yes) {
+            // Read only once it is a file: a FIFO left in place would block.
+            if (answer == MessageAnswer::Yes && list.isFile()) {
                 EXPECT_TRUE(ReadList().startsWith("Neu,")) << what;
             }
         }
