@@ -2,13 +2,10 @@
 #include "support/ErrorExpectations.h"
 #include "support/TempDir.h"
 
-#include "general/Windows1252.h"
 #include "model/CourseListFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <random>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -201,43 +198,6 @@ TEST(CourseListFile, FailuresAreErrorsAndLeaveTheOldFile)
     EXPECT_TRUE(content.courses.empty());
     ASSERT_EQ(content.notices.size(), 1u);
     EXPECT_EQ(content.notices[0].lineNumber, 0);
-}
-
-// Any Windows-1252 text, but for what the format cannot keep: a comma, a
-// line feed or "#" in a name, a lone line feed or "#" in an info.
-QString RandomText(std::mt19937& random, int shortest, int longest, QStringView leftOut)
-{
-    QString text;
-    for (int n = std::uniform_int_distribution(shortest, longest)(random); text.size() < n;) {
-        const QChar c = STD::Windows1252::ToChar(quint8(random()));
-        if (!leftOut.contains(c))
-            text += c;
-    }
-    return text;
-}
-
-TEST(CourseListFile, RandomListsRoundTripExactly)
-{
-    std::mt19937 random(20261206);
-    for (int round = 0; round < 200; ++round) {
-        std::vector<Termin> original(round % 17);
-        for (Termin& course : original) {
-            course.Caption = RandomText(random, 0, 12, u",\n#");
-            course.VisitAll = random() % 2 == 1;
-            course.Priority = qint16(random());
-            course.Color = qint32(random());
-            course.Times = RandomText(random, 20, 20, u"\n");
-            course.Info =
-                RandomText(random, 0, 8, u"\n#") + u"\r\n"_s + RandomText(random, 0, 8, u"\n#");
-        }
-        TempDir dir;
-        WriteCourseList(dir.Path(ListName()), Collection(original));
-        const QByteArray firstBytes = dir.Read(ListName());
-        const CourseListContent content = ReadCourseList(dir.Path(ListName()));
-        ASSERT_EQ(content.courses, original) << "round " << round;
-        EXPECT_TRUE(content.notices.empty()) << "round " << round;
-        ASSERT_EQ(Written(content.courses), firstBytes) << "round " << round;
-    }
 }
 
 } // namespace

@@ -1,16 +1,12 @@
-// The distribution search held against small lists checked by hand, against
-// the literal enumeration on random short lists, and against exact counting
-// on long lists.
+// The distribution search held against small lists checked by hand and
+// against the literal enumeration on random short lists.
 #include "search/DistributionSearch.h"
 #include "model/CourseOrder.h"
+#include "search/SearchClick.h"
 #include "support/CourseKinds.h"
-#include "support/ErrorExpectations.h"
 #include "support/ReferenceSearch.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,13 +20,12 @@ void PrintTo(const CourseCollection& courses, std::ostream* out)
 
 namespace {
 
-// One call of FindDistribution: its inputs beyond the courses.
+// What the search button passes beyond the courses: the value shown and
+// the rank wanted (0 and 0 for a fresh search); every cell free.
 struct SearchCall
 {
-    qint32 valueSoFar = 0, bestValue = 0;
-    qint16 index = 0, wantedRank = 0, foundCount = 0;
-    CellMask taken = 0;          // cells not free when the call starts
-    Distribution placedBefore{}; // entries before index
+    qint32 bestValue = 0;
+    qint16 wantedRank = 0;
 };
 
 // What the call gives back.
@@ -47,21 +42,15 @@ void PrintTo(const SearchOutcome& o, std::ostream* out)
     *out << testing::PrintToString(std::tie(o.result, o.bestValue, o.foundCount));
 }
 
-// Runs Search (DistributionSearch or ReferenceSearch) once on fresh
-// distributions sized to the courses.
+// Runs Search (DistributionSearch or ReferenceSearch) as a click does.
 template <typename Search>
 SearchOutcome RunSearch(const CourseCollection& courses, const SearchCall& call)
 {
     FreeCellTable freeCells;
-    for (const int p : PositionsOf(call.taken))
-        freeCells.SetFree((p - 1) / 4, (p - 1) % 4, false);
-    Distribution working(courses.Count(), 0);
-    std::copy(call.placedBefore.begin(), call.placedBefore.end(), working.begin());
-    SearchOutcome outcome{Distribution(courses.Count(), 0), call.bestValue, call.foundCount};
-    Search(courses, freeCells)
-        .FindDistribution(working, outcome.result, call.valueSoFar, outcome.bestValue, call.index,
-                          call.wantedRank, outcome.foundCount);
-    return outcome;
+    Search search(courses, freeCells);
+    const SearchClick click =
+        RunSearchClick(search, freeCells, courses.Count(), call.bestValue, call.wantedRank);
+    return {click.result, click.bestValue, click.foundCount};
 }
 
 // The cells at the given positions.
@@ -129,41 +118,13 @@ TEST(DistributionSearch, HandCheckedCases)
     }
 }
 
-TEST(DistributionSearch, RefusesCallsOutsideItsContract)
-{
-    const CourseCollection courses = Courses({{2, At(3)}});
-    FreeCellTable freeCells;
-    Distribution result{At(9)};
-    qint32 bestValue = 10;
-    qint16 foundCount = 0;
-    const auto search = [&](const CourseCollection& list, int size, qint32 valueSoFar,
-                            qint16 index) {
-        Distribution working(size, 0);
-        DistributionSearch(list, freeCells)
-            .FindDistribution(working, result, valueSoFar, bestValue, index, 1, foundCount);
-    };
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { search({}, 0, 0, 0); }));
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { search(courses, 1, 0, 1); }));
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { search(courses, 1, 0, -1); }));
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { search(courses, 0, 0, 0); }));
-    EXPECT_TRUE(RaisesError(STD::Overflow, [&] { search(courses, 1, 2'000'000'000, 0); }));
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { freeCells.SetFree(5, 0, true); }));
-    EXPECT_TRUE(RaisesError(STD::InvalidArgument, [&] { freeCells.IsFree(0, 4); }));
-    // Nothing worth 10 to record: the result is not touched.
-    search(courses, 1, 0, 0);
-    EXPECT_EQ((SearchOutcome{result, bestValue, foundCount}), (SearchOutcome{{At(9)}, 10, 0}));
-    search(courses, 1, 1000, 0);
-}
-
 // Both searches on one call; what the reference gives.
 SearchOutcome Agreed(const CourseCollection& courses, const SearchCall& call)
 {
     const SearchOutcome expected = RunSearch<ReferenceSearch>(courses, call);
     EXPECT_EQ(RunSearch<DistributionSearch>(courses, call), expected)
         << "courses:" << testing::PrintToString(courses) << "\ncall "
-        << testing::PrintToString(std::tie(call.valueSoFar, call.bestValue, call.index,
-                                           call.wantedRank, call.foundCount, call.taken,
-                                           call.placedBefore));
+        << testing::PrintToString(std::tie(call.bestValue, call.wantedRank));
     return expected;
 }
 
@@ -183,154 +144,38 @@ TEST_P(Differential, AgreesWithTheLiteralEnumeration)
         return std::uniform_int_distribution<int>(low, high)(random);
     };
     for (int list = 0; list < ListCount[int(kind)] && !HasFailure(); ++list) {
-        const CourseCollection drawn =
-            RandomCourses(kind, uniform(1, MostCourses[int(kind)]), random);
-        // As the search button asks: sorted, fresh, then each rank with the
-        // value found, until fewer than the rank are found.
-        CourseCollection courses = drawn;
-        SortCollection(courses, u"priority"_s);
+        CourseCollection courses = RandomCourses(kind, uniform(1, MostCourses[int(kind)]), random);
+        // Now and then what only a hand-made list holds: odd masks, the
+        // priorities' limits.
+        for (int i = 0; i < courses.Count(); ++i) {
+            Termin& course = courses[i];
+            if (uniform(0, 19) == 0)
+                course.Times.truncate(uniform(0, 19));
+            if (uniform(0, 19) == 0)
+                course.Times.replace(u'0', uniform(0, 1) ? u' ' : u'x');
+            if (uniform(0, 19) == 0)
+                course.Times += u"1111"_s;
+            if (uniform(0, 29) == 0)
+                course.Priority = uniform(0, 1) ? 32767 : -32768;
+        }
+        // As the search button asks: fresh, then each rank with the value
+        // found, until fewer than the rank are found. Every other list stays
+        // unsorted, where the search cuts above the ordered part too.
+        if (list % 2 == 0)
+            SortCollection(courses, u"priority"_s);
         SearchCall click;
         click.bestValue = Agreed(courses, click).bestValue;
         for (click.wantedRank = 2; click.wantedRank <= 30; ++click.wantedRank) {
             if (Agreed(courses, click).foundCount < click.wantedRank)
                 break;
         }
-
-        // Then every other input: unsorted, odd masks, any value to beat,
-        // counts already begun, cells already taken, a start further in.
-        courses = drawn;
-        for (int i = 0; i < courses.Count(); ++i) {
-            Termin& course = courses[i];
-            if (uniform(0, 9) == 0)
-                course.Times.truncate(uniform(0, 19));
-            if (uniform(0, 9) == 0)
-                course.Times.replace(u'0', uniform(0, 1) ? u' ' : u'x');
-            if (uniform(0, 9) == 0)
-                course.Times += u"1111"_s;
-            if (uniform(0, 9) == 0)
-                course.Priority = qint16(uniform(-2, 2));
-            if (uniform(0, 29) == 0)
-                course.Priority = uniform(0, 1) ? 32767 : -32768;
-        }
-        if (uniform(0, 1))
-            SortCollection(courses, u"priority"_s);
-        // Around the value this list reaches, where the cut and the counting bite.
-        const qint32 reached = RunSearch<ReferenceSearch>(courses, {}).bestValue;
-        SearchCall call;
-        call.bestValue = uniform(0, 4) ? reached + uniform(-3, 1) : uniform(-40, 40);
-        call.wantedRank = qint16(uniform(-1, 30));
-        call.foundCount = qint16(uniform(0, 3) ? 0 : uniform(-1, call.wantedRank + 1));
-        if (uniform(0, 3) == 0)
-            call.taken = CellMask(uniform(0, int(AllCells))) & CellMask(uniform(0, int(AllCells)));
-        if (uniform(0, 3) == 0) {
-            call.index = qint16(uniform(0, courses.Count() - 1));
-            call.valueSoFar = uniform(-10, 20);
-            for (int i = 0; i < call.index; ++i)
-                call.placedBefore.push_back(CellMask(uniform(0, int(AllCells))));
-        }
-        Agreed(courses, call);
+        // A value to beat below the best: what is counted before the best
+        // turns up starts afresh.
+        Agreed(courses, {click.bestValue - uniform(1, 3), qint16(uniform(0, 5))});
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Differential, testing::ValuesIn(AllCourseKinds()),
                          [](const auto& info) { return KindName(info.param).toStdString(); });
-
-// Long lists on six cells, far beyond the literal enumeration: there the
-// best value and how many distributions reach it can be counted per
-// (course, free cells), and the k-th of them found in enumeration order.
-class Counter
-{
-public:
-    explicit Counter(const CourseCollection& courses) : courses_(courses) {}
-
-    // The best value of the courses from `index` on, and how many reach it.
-    std::pair<qint64, qint64> Best(int index, CellMask free)
-    {
-        if (index == courses_.Count())
-            return {0, 1};
-        const auto [entry, fresh] = known_.try_emplace({index, free});
-        if (!fresh)
-            return entry->second;
-        std::pair<qint64, qint64> best{0, 0}; // a count of 0: none yet
-        for (const auto& [cells, gain] : Options(index, free)) {
-            const auto [value, count] = Best(index + 1, free & ~cells);
-            if (best.second == 0 || value + gain > best.first)
-                best = {value + gain, count};
-            else if (value + gain == best.first)
-                best.second += count;
-        }
-        return entry->second = best;
-    }
-
-    // The k-th distribution of the best value, or the last if there are fewer.
-    Distribution Kth(qint64 k)
-    {
-        Distribution placed(courses_.Count(), 0);
-        CellMask free = AllCells;
-        auto [value, count] = Best(0, free);
-        k = std::clamp<qint64>(k, 1, count);
-        for (int i = 0; i < courses_.Count(); ++i) {
-            for (const auto& [cells, gain] : Options(i, free)) {
-                const auto [rest, ways] = Best(i + 1, free & ~cells);
-                if (rest + gain == value && ways >= k) {
-                    placed[i] = cells;
-                    free &= ~cells;
-                    value -= gain;
-                    break;
-                }
-                k -= rest + gain == value ? ways : 0;
-            }
-        }
-        return placed;
-    }
-
-private:
-    // Course `index` on `free` cells, in enumeration order: cells taken, value added.
-    std::vector<std::pair<CellMask, qint64>> Options(int index, CellMask free) const
-    {
-        const Termin& course = courses_[index];
-        const CellMask offered = OfferedCells(course);
-        std::vector<std::pair<CellMask, qint64>> options;
-        if (course.VisitAll && (offered & ~free) == 0)
-            options.emplace_back(offered, course.Priority);
-        for (CellMask rest = course.VisitAll ? 0 : offered & free; rest != 0; rest &= rest - 1)
-            options.emplace_back(rest & ~(rest - 1), course.Priority);
-        options.emplace_back(0, 0);
-        return options;
-    }
-
-    const CourseCollection& courses_;
-    std::map<std::pair<int, CellMask>, std::pair<qint64, qint64>> known_;
-};
-
-TEST(DistributionSearch, LongListsOnFewCells)
-{
-    std::mt19937 random(77);
-    for (int instance = 0; instance < 60; ++instance) {
-        const int count = 20 + instance % 5 * 10;
-        CourseCollection courses = RandomCourses(CourseKind::Crowded, count, random);
-        // Only priorities 0 to 2, or -1 to 1 for every third course: ties
-        // everywhere, so that counts run past the ranks.
-        for (int i = 0; i < count; ++i) {
-            if (instance % 2 == 1)
-                courses[i].Priority = qint16(courses[i].Priority % 3);
-            else if (i % 3 == 0)
-                courses[i].Priority = qint16(courses[i].Priority % 3 - 1);
-        }
-        SortCollection(courses, u"priority"_s);
-        Counter counter(courses);
-        const auto [best, ways] = counter.Best(0, AllCells);
-        // A fresh search, then continuations with the value it showed.
-        SearchCall call;
-        for (const qint16 rank : {0, 2, 7, 40, 150}) {
-            call.wantedRank = rank;
-            const SearchOutcome expected{counter.Kth(rank), qint32(best),
-                                         qint16(std::min<qint64>(rank, ways))};
-            const SearchOutcome click = RunSearch<DistributionSearch>(courses, call);
-            EXPECT_EQ(click, expected) << "instance " << instance << " rank " << rank;
-            call.bestValue = click.bestValue;
-        }
-    }
-}
 
 } // namespace

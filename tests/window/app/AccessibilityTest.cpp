@@ -16,27 +16,6 @@ QString AccessibleText(QWidget* control, QAccessible::Text kind)
 
 using AccessibilityTest = FormTest;
 
-TEST_F(AccessibilityTest, EveryFieldAndListHasANameOfItsOwn)
-{
-    LoadForm({});
-    Form1& f = *form;
-    const std::pair<QWidget*, QString> names[] = {
-        {f.Combo1, u"Lehrveranstaltung"_s},
-        {f.List1, u"Tag"_s},
-        {f.List2, u"Uhrzeit"_s},
-        {f.Text2, u"Priorität"_s},
-        {f.Text4[0], u"Farbe Rot"_s},
-        {f.Text4[1], u"Farbe Grün"_s},
-        {f.Text4[2], u"Farbe Blau"_s},
-        {f.Text1, u"Notizen"_s},
-        {f.Check1, u"Alle besuchen"_s},
-        {f.Check2, u"Schriftfarbe anpassen"_s},
-        {f.Command2, u"Suchen"_s},
-    };
-    for (const auto& [control, name] : names)
-        EXPECT_EQ(AccessibleText(control, QAccessible::Name), name);
-}
-
 TEST_F(AccessibilityTest, GridCellsTellTheirDayTimeAndCourse)
 {
     LoadForm(Line(u"Analysis"_s, 2, {6}));

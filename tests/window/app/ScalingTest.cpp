@@ -133,14 +133,6 @@ TEST_F(ScalingTest, CaptionsStillFitTheirControlsWhenScaled)
     }
 }
 
-TEST_F(ScalingTest, TheWindowCarriesItsIconForSmallAndDenseScreens)
-{
-    const QList<QSize> sizes = form->windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
-    EXPECT_FALSE(form->windowIcon().pixmap(48).isNull());
-}
-
 TEST(OpeningScaleTest, TheDesignedSizeWhereItFitsElseSmallerToAFloor)
 {
     const QSize designed{729, 574};

@@ -95,21 +95,4 @@ TEST_F(GridCaptionTest, ASizeBetweenIsTakenBeforeAnythingIsElided)
     EXPECT_TRUE(IsElided(cell.CaptionLines().front()));
 }
 
-TEST_F(GridCaptionTest, TheTooltipFollowsTheCaptionAndTheCellSize)
-{
-    const QString longName = u"Einführung in die Wirtschaftsinformatik"_s;
-    cell.setText(longName);
-    EXPECT_EQ(cell.toolTip(), longName);
-    cell.setText(u"-"_s);
-    EXPECT_TRUE(cell.toolTip().isEmpty());
-    cell.setText(longName);
-    cell.resize(300, 60);
-    EXPECT_TRUE(cell.toolTip().isEmpty());
-    QFont larger = cell.font();
-    larger.setPointSizeF(30);
-    cell.setFont(larger);
-    cell.SetSmallestPointSize(30);
-    EXPECT_EQ(cell.toolTip(), longName);
-}
-
 } // namespace
