@@ -39,7 +39,7 @@ TEST(MessageBoxTest, EnterTakesTheDefaultButtonAndEscapeTheLastChoice)
     } cases[] = {
         {MessageButtons::YesNo, std::nullopt, MessageAnswer::Yes, MessageAnswer::No},
         {MessageButtons::YesNo, MessageAnswer::No, MessageAnswer::No, MessageAnswer::No},
-        {MessageButtons::RetryDiscardCancel, std::nullopt, MessageAnswer::Retry,
+        {MessageButtons::RetrySaveAsDiscardCancel, std::nullopt, MessageAnswer::Retry,
          MessageAnswer::Cancel},
         {MessageButtons::Ok, std::nullopt, MessageAnswer::Ok, MessageAnswer::Ok},
     };
