@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <csignal>
 
 #include <sys/stat.h>
 
@@ -133,29 +132,6 @@ TEST(ReplaceFile, KeepsALinkAndThePermissions)
     struct stat status = {};
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
-}
-
-// The save is killed between writing and renaming: the old file stays.
-TEST(ReplaceFileDeathTest, KilledMidwayLeavesTheOldFile)
-{
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    class KilledBeforeCommit : public STD::SaveSteps
-    {
-        int Commit(const QByteArray&, const QByteArray&) override
-        {
-            std::raise(SIGKILL);
-            return 0;
-        }
-    };
-    TempDir dir;
-    const QString file = dir.Write(u"liste.txt"_s, OldList());
-    EXPECT_EXIT(
-        {
-            KilledBeforeCommit steps;
-            STD::ReplaceFile(file, QByteArray(50000, 'n'), steps);
-        },
-        testing::KilledBySignal(SIGKILL), "");
-    EXPECT_EQ(dir.Read(u"liste.txt"_s), OldList());
 }
 
 // Anything but a regular file is refused before it is opened: a FIFO
