@@ -30,14 +30,4 @@ TEST(CourseCollection, KeepsOneSparePositionWithInitialValues)
     EXPECT_EQ(courses[2], Termin{});
 }
 
-TEST(CourseCollection, HoldsAtMost32767Courses)
-{
-    CourseCollection courses;
-    for (int i = 0; i < CourseCollection::MaxCount; ++i)
-        courses.Append();
-    EXPECT_TRUE(courses.IsFull());
-    EXPECT_TRUE(RaisesError(STD::Overflow, [&] { courses.Append(); }));
-    EXPECT_EQ(courses.Count(), 32767);
-}
-
 } // namespace
