@@ -31,6 +31,19 @@ inline QByteArray Line(const QString& name, int priority,
            QByteArray::number(priority) + ',' + QByteArray::number(color) + ',' + mask + ",\r\n";
 }
 
+// The chooser's items, checked to name the courses in the same order and
+// to leave the spare position empty.
+inline QStringList ChooserNames(const Form1& form)
+{
+    QStringList names;
+    for (int i = 0; i < form.Combo1->ListCount(); ++i) {
+        names << form.Combo1->List(i);
+        EXPECT_EQ(form.Courses[i].Caption, names.last());
+    }
+    EXPECT_EQ(form.Courses[form.Courses.Count()], Termin{}) << "the spare position";
+    return names;
+}
+
 // A window over a course list in a fresh directory. Every message it shows
 // is recorded; questions take the answers queued in `answers`, and a
 // question without one fails the test rather than waiting for a person.
@@ -46,9 +59,10 @@ protected:
         file.write(bytes);
     }
 
-    QByteArray ReadList() const
+    // The list, or another file in the list's directory.
+    QByteArray ReadList(const QString& name = QStringLiteral("liste.txt")) const
     {
-        QFile file(ListFile());
+        QFile file(directory.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

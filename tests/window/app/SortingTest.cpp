@@ -13,17 +13,6 @@ namespace {
 
 using SortingTest = FormTest;
 
-// The chooser's items, checked to name the courses in the same order.
-QStringList CourseNames(const Form1& form)
-{
-    QStringList names;
-    for (int i = 0; i < form.Combo1->ListCount(); ++i) {
-        names << form.Combo1->List(i);
-        EXPECT_EQ(form.Courses[i].Caption, names.last());
-    }
-    return names;
-}
-
 // The sort as written: one exchange at a time, the chooser's items and its
 // selection following each, every move of the selection showing the course.
 void SortAsWritten(Form1& form, const QString& key)
@@ -44,7 +33,7 @@ void SortAsWritten(Form1& form, const QString& key)
 // All a sort can touch: the courses, the chooser and the editor's fields.
 QStringList StateOf(const Form1& form)
 {
-    QStringList state = CourseNames(form);
+    QStringList state = ChooserNames(form);
     for (const Termin& c : form.Courses)
         state << u"%1 %2 %3 %4 %5"_s.arg(c.Priority)
                      .arg(c.Times, c.Info)
