@@ -1,10 +1,8 @@
+#include "window/FormFixture.h"
+
 #include "controls/CaptionFit.h"
-#include "controls/LabelArray.h"
 
 #include <QFontMetricsF>
-#include <QWidget>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -12,26 +10,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A grid cell as the window makes it: 89 x 33 pixels, bold 8.25 pt, centred,
-// never below 7 pt.
-class GridCaptionTest : public ::testing::Test
+// A body cell of the real window at its designed size.
+class GridCaptionTest : public FormTest
 {
 protected:
-    GridCaptionTest()
+    void SetUp() override
     {
-        QFont font(u"DejaVu Sans Condensed"_s);
-        font.setPointSizeF(8.25);
-        font.setBold(true);
-        cell.setFont(font);
-        cell.setAlignment(Qt::AlignCenter);
-        cell.setGeometry(0, 0, 89, 33);
-        cell.SetSmallestPointSize(7.0);
+        LoadForm({});
         // A hidden widget hears of its resizing only when shown.
-        window.show();
+        form->show();
     }
-
-    QWidget window;
-    ArrayLabel& cell = *new ArrayLabel(&window);
 };
 
 bool IsElided(const QString& line)
@@ -43,6 +31,7 @@ bool IsElided(const QString& line)
 // name not shown whole is the tooltip. Single words are tried below.
 TEST_F(GridCaptionTest, NamesOfAnyLengthFitWithWholeWordsOrElidedWithTheirTooltip)
 {
+    ArrayLabel& cell = *form->Label2[BodyElement(1)];
     const QString names[] = {
         u"Lineare Algebra für Informatiker"_s,
         u"Einführung in die Wirtschaftsinformatik"_s,
@@ -55,7 +44,7 @@ TEST_F(GridCaptionTest, NamesOfAnyLengthFitWithWholeWordsOrElidedWithTheirToolti
         const QFont font = cell.CaptionFont();
         const QStringList lines = cell.CaptionLines();
         const QFontMetricsF metrics(font);
-        EXPECT_GE(font.pointSizeF(), 7.0);
+        EXPECT_GE(font.pointSizeF(), cell.SmallestPointSize());
         EXPECT_LE(lines.size() * metrics.height(), cell.height());
         const QStringList words = name.split(u' ');
         for (const QString& line : lines) {
@@ -71,7 +60,7 @@ TEST_F(GridCaptionTest, NamesOfAnyLengthFitWithWholeWordsOrElidedWithTheirToolti
             EXPECT_EQ(lines.join(u' '), name);
             EXPECT_TRUE(cell.toolTip().isEmpty());
         } else {
-            EXPECT_DOUBLE_EQ(font.pointSizeF(), 7.0);
+            EXPECT_DOUBLE_EQ(font.pointSizeF(), cell.SmallestPointSize());
             EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), IsElided));
             EXPECT_EQ(cell.toolTip(), name);
         }
@@ -80,15 +69,17 @@ TEST_F(GridCaptionTest, NamesOfAnyLengthFitWithWholeWordsOrElidedWithTheirToolti
 
 TEST_F(GridCaptionTest, ASizeBetweenIsTakenBeforeAnythingIsElided)
 {
+    ArrayLabel& cell = *form->Label2[BodyElement(1)];
+    const double designed = cell.font().pointSizeF();
     cell.setText(u"Mathematik"_s);
-    EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), 8.25);
-    // Too wide at 8.25 pt, whole a little smaller.
+    EXPECT_DOUBLE_EQ(cell.CaptionFont().pointSizeF(), designed);
+    // Too wide at the designed size, whole a little smaller.
     cell.setText(u"Programmierung"_s);
     ASSERT_FALSE(CaptionFits(cell.font(), cell.text(), cell.size(), {QTextOption::WordWrap}));
-    EXPECT_LT(cell.CaptionFont().pointSizeF(), 8.25);
+    EXPECT_LT(cell.CaptionFont().pointSizeF(), designed);
     EXPECT_TRUE(cell.ShowsCaptionWhole());
     EXPECT_EQ(cell.CaptionLines(), QStringList{u"Programmierung"_s});
-    // One word too long even at 7 pt: elided, not broken.
+    // One word too long even at the smallest size: elided, not broken.
     cell.setText(u"Donaudampfschifffahrtsgesellschaftskapitänsmützenseminar"_s);
     ASSERT_EQ(cell.CaptionLines().size(), 1);
     EXPECT_TRUE(cell.CaptionLines().front().startsWith(u"Donau"));
