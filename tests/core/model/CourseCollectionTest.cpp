@@ -9,16 +9,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-TEST(CourseCollection, KeepsOneSparePositionWithInitialValues)
+TEST(CourseCollection, KeepsOneSparePositionAndRefusesACourseBeyondTheLargestList)
 {
     CourseCollection courses;
     EXPECT_EQ(courses[0].Times, u"00000000000000000000"_s);
-    EXPECT_THROW(courses[1], std::out_of_range);
 
     courses.Append().Caption = u"A"_s;
     courses.Append(Course(u"B"_s, 3));
     courses.Append().Caption = u"C"_s;
-    EXPECT_EQ(courses.Count(), 3);
     EXPECT_EQ(courses[3], Termin{});
     EXPECT_THROW(courses[4], std::out_of_range);
 
@@ -28,6 +26,10 @@ TEST(CourseCollection, KeepsOneSparePositionWithInitialValues)
         names << course.Caption;
     EXPECT_EQ(names, (QStringList{u"A"_s, u"C"_s}));
     EXPECT_EQ(courses[2], Termin{});
+    // The window refuses a course beyond the largest list before this guard.
+    while (!courses.IsFull())
+        courses.Append();
+    EXPECT_TRUE(RaisesError(STD::Overflow, [&] { courses.Append(); }));
 }
 
 } // namespace
