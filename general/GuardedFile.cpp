@@ -38,7 +38,9 @@ qint64 GuardedFile::HolderProcess() const
 
 GuardedFile::Content GuardedFile::ContentOf(QByteArrayView bytes)
 {
-    return {bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
+    // BLAKE2b: as sure as SHA-256 to tell a change, and several times
+    // faster, which the start-up feels at 32767 courses.
+    return {bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256)};
 }
 
 void GuardedFile::Remember(QByteArrayView content)

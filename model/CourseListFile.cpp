@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -111,29 +112,49 @@ QString EncodeInfo(QStringView info)
     return out;
 }
 
-// The reading of a field that the two functions above wrote.
+// The reading of a field that the two functions above wrote, into out,
+// which may be the field itself: a marker never reads longer than it
+// stands, so every character is read before its place is written.
+qsizetype DecodeMarkers(QStringView field, QChar* out, QStringView markerCode,
+                        QStringView markerText)
+{
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QStringView after = field.sliced(i + 1);
+        if (field[i] != u'#') {
+            out[length++] = field[i];
+        } else if (after.startsWith(markerCode)) {
+            for (const QChar character : markerText)
+                out[length++] = character;
+            i += markerCode.size();
+        } else if (after.startsWith(HashCode) &&
+                   NeedsHashMarker(after.sliced(HashCode.size()), markerCode)) {
+            out[length++] = u'#';
+            i += HashCode.size();
+        } else {
+            out[length++] = u'#';
+        }
+    }
+    return length;
+}
+
 QString DecodeField(QStringView field, QStringView markerCode, QStringView markerText)
 {
     if (!field.contains(u'#'))
         return field.toString();
-    QString out;
-    out.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const QStringView after = field.sliced(i + 1);
-        if (field[i] != u'#') {
-            out += field[i];
-        } else if (after.startsWith(markerCode)) {
-            out += markerText;
-            i += markerCode.size();
-        } else if (after.startsWith(HashCode) &&
-                   NeedsHashMarker(after.sliced(HashCode.size()), markerCode)) {
-            out += u'#';
-            i += HashCode.size();
-        } else {
-            out += u'#';
-        }
-    }
+    QString out(field.size(), Qt::Uninitialized);
+    out.truncate(DecodeMarkers(field, out.data(), markerCode, markerText));
     return out;
+}
+
+// The same in the field's own characters: a huge info is not held twice.
+QString DecodeFieldInPlace(QString field, QStringView markerCode, QStringView markerText)
+{
+    if (!field.contains(u'#'))
+        return field;
+    QChar* const data = field.data();
+    field.truncate(DecodeMarkers(QStringView(data, field.size()), data, markerCode, markerText));
+    return field;
 }
 
 // The reader takes exactly twenty characters for the mask, so a shorter one
@@ -310,9 +331,10 @@ public:
     explicit ListLines(STD::FileTable& files) : files_(files)
     {
         if (FileLeft()) {
-            QByteArray first = files_.ReadThrough(ListFileNumber, '\n').toByteArray();
+            const QByteArrayView first = files_.ReadThrough(ListFileNumber, '\n');
             crOnly_ = !first.endsWith('\n') && first.contains('\r');
-            (crOnly_ ? crOnlyFile_ : firstLine_) = std::move(first);
+            (crOnly_ ? crOnlyFile_ : firstLine_) = first;
+            firstPending_ = !crOnly_;
         }
     }
 
@@ -322,7 +344,7 @@ public:
     {
         if (crOnly_)
             return crPosition_ >= crOnlyFile_.size();
-        return firstLine_.isNull() && !FileLeft();
+        return !firstPending_ && !FileLeft();
     }
 
     QString Next()
@@ -331,16 +353,15 @@ public:
             qsizetype end = crOnlyFile_.indexOf('\r', crPosition_);
             if (end < 0)
                 end = crOnlyFile_.size();
-            const QByteArrayView line =
-                QByteArrayView(crOnlyFile_).sliced(crPosition_, end - crPosition_);
+            const QByteArrayView line = crOnlyFile_.sliced(crPosition_, end - crPosition_);
             crPosition_ = end + 1;
             return STD::Windows1252::Decode(line);
         }
         // The first line was read ahead; every later one is decoded straight
         // from the file's bytes.
-        const QByteArray first = std::exchange(firstLine_, QByteArray());
-        QByteArrayView line =
-            first.isNull() ? files_.ReadThrough(ListFileNumber, '\n') : QByteArrayView(first);
+        QByteArrayView line = std::exchange(firstPending_, false)
+                                  ? firstLine_
+                                  : files_.ReadThrough(ListFileNumber, '\n');
         if (line.endsWith('\n')) {
             line.chop(1);
             if (line.endsWith('\r'))
@@ -354,11 +375,13 @@ public:
     QByteArray Rest()
     {
         if (crOnly_) {
-            QByteArray rest = crOnlyFile_.mid(crPosition_).replace('\r', "\r\n");
+            QByteArray rest = crOnlyFile_.sliced(crPosition_).toByteArray().replace('\r', "\r\n");
             crPosition_ = crOnlyFile_.size();
             return rest;
         }
-        QByteArray rest = std::exchange(firstLine_, QByteArray());
+        QByteArray rest;
+        if (std::exchange(firstPending_, false))
+            rest = firstLine_.toByteArray();
         while (FileLeft())
             rest.append(files_.ReadThrough(ListFileNumber, '\n'));
         return rest;
@@ -372,16 +395,56 @@ private:
 
     STD::FileTable& files_;
     bool crOnly_ = false;
-    // Read to tell the kind of file, and not yet handed out.
-    QByteArray firstLine_;
-    QByteArray crOnlyFile_;
+    // Views of the file's bytes, which stay put while it is open: the first
+    // line, read to tell the kind of file, is not copied (it may be huge).
+    QByteArrayView firstLine_;
+    bool firstPending_ = false;
+    QByteArrayView crOnlyFile_;
     qsizetype crPosition_ = 0;
 };
 
 } // namespace
 
-Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
+namespace {
+
+// Equal masks share one text: a long list repeats a few dozen of them.
+class MaskTexts
 {
+public:
+    QString Text(QStringView mask)
+    {
+        const std::optional<quint32> bits = Bits(mask);
+        if (!bits)
+            return mask.toString();
+        const auto [place, isNew] = texts_.try_emplace(*bits);
+        if (isNew)
+            place->second = mask.toString();
+        return place->second;
+    }
+
+private:
+    // Only twenty "0" and "1" are shared; anything else is kept as read.
+    static std::optional<quint32> Bits(QStringView mask)
+    {
+        if (mask.size() != MaskLength)
+            return std::nullopt;
+        quint32 bits = 0;
+        for (const QChar character : mask) {
+            if (character != u'0' && character != u'1')
+                return std::nullopt;
+            bits = bits << 1 | (character == u'1' ? 1U : 0U);
+        }
+        return bits;
+    }
+
+    std::unordered_map<quint32, QString> texts_;
+};
+
+// Every field but the info, which starts at *infoStart (-1: none).
+Termin ParseFieldsBeforeInfo(QStringView line, std::vector<LineNotice>* notices, MaskTexts& masks,
+                             qsizetype* infoStart)
+{
+    *infoStart = -1;
     Repairs repairs(notices);
     Termin course;
     qsizetype comma = line.indexOf(u',');
@@ -418,12 +481,36 @@ Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
     rest = rest.sliced(comma + 1);
 
     const qsizetype maskEnd = MaskEnd(rest);
-    course.Times = rest.first(maskEnd).toString();
+    course.Times = masks.Text(rest.first(maskEnd));
     if (maskEnd < MaskLength)
         NoteShortMask(maskEnd, maskEnd < rest.size(), repairs);
     else
         NoteSkippedCharacter(rest, MaskLength, u"den Zeiten"_s, repairs);
-    course.Info = DecodeField(rest.mid(maskEnd + 1), LineBreakCode, STD::LineBreak());
+    *infoStart = std::min(line.size(), line.size() - rest.size() + maskEnd + 1);
+    return course;
+}
+
+// The reader's line is not needed after it: the info takes its characters.
+Termin ParseCourseLine(QString line, std::vector<LineNotice>* notices, MaskTexts& masks)
+{
+    qsizetype infoStart = -1;
+    Termin course = ParseFieldsBeforeInfo(line, notices, masks, &infoStart);
+    if (infoStart >= 0) {
+        line.remove(0, infoStart);
+        course.Info = DecodeFieldInPlace(std::move(line), LineBreakCode, STD::LineBreak());
+    }
+    return course;
+}
+
+} // namespace
+
+Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
+{
+    MaskTexts masks;
+    qsizetype infoStart = -1;
+    Termin course = ParseFieldsBeforeInfo(line, notices, masks, &infoStart);
+    if (infoStart >= 0)
+        course.Info = DecodeField(line.sliced(infoStart), LineBreakCode, STD::LineBreak());
     return course;
 }
 
@@ -451,6 +538,7 @@ CourseListContent ReadCourseList(const QString& fileName)
     }
 
     ListLines lines(files);
+    MaskTexts masks;
     int lineNumber = 0;
     int emptyRunStart = 0;
     while (!lines.AtEnd()) {
@@ -459,7 +547,7 @@ CourseListContent ReadCourseList(const QString& fileName)
             content.notices.push_back(KeptLinesNotice(lineNumber + 1, content.keptLines));
             break;
         }
-        const QString line = lines.Next();
+        QString line = lines.Next();
         ++lineNumber;
         // An empty line would end the list and the next save would drop
         // every course after it; the program itself never writes one.
@@ -468,7 +556,7 @@ CourseListContent ReadCourseList(const QString& fileName)
             continue;
         }
         const std::size_t firstRepair = content.notices.size();
-        content.courses.push_back(ParseCourseLine(line, &content.notices));
+        content.courses.push_back(ParseCourseLine(std::move(line), &content.notices, masks));
         for (std::size_t i = firstRepair; i < content.notices.size(); ++i)
             content.notices[i].lineNumber = lineNumber;
     }
