@@ -82,9 +82,15 @@ void Form1::ReadListFile()
                                            QFileInfo(listFileName_).fileName()));
     // Whatever goes wrong, the file may hold courses: it is not written
     // over at the end without the user's yes.
+    // The bytes parsed are the ones remembered: a change made by someone
+    // else after the reading is theirs, not ours.
+    std::optional<STD::GuardedFile::Fingerprint> read;
     listFileUnreadable_ = !Attempt(
-        [this] {
-            CourseListContent content = ReadCourseList(listFileName_);
+        [&] {
+            CourseListContent content =
+                ReadCourseList(listFileName_, [&read](QByteArrayView bytes) {
+                    read = STD::GuardedFile::FingerprintOf(bytes);
+                });
             QStringList names;
             names.reserve(qsizetype(content.courses.size()));
             Courses.Reserve(int(content.courses.size()));
@@ -99,9 +105,8 @@ void Form1::ReadListFile()
         listFileError_);
     // What was read is this program's; anything else found there before a
     // write is someone else's. Unknown, nothing counts as theirs.
-    QString unused;
-    if (!listFileUnreadable_)
-        Attempt([this] { listFile_.Remember(STD::ReadRegularFile(listFileName_)); }, unused);
+    if (!listFileUnreadable_ && read)
+        listFile_.Remember(std::move(*read));
     // Told now, so that nobody edits what cannot be saved. A file that
     // could not even be made is among the reader's notices already.
     if (!listFileUnreadable_ && QFileInfo::exists(listFileName_))

@@ -49,6 +49,8 @@ public:
     // `stop`, or to the end of the file; the position moves past them. The
     // view is valid until the file is written to or closed.
     QByteArrayView ReadThrough(int fileNumber, char stop);
+    // All bytes of an open file, as they stand in memory.
+    QByteArrayView Content(int fileNumber) const { return FileAt(fileNumber).content; }
     // Overwrites from the current position on, growing the file as needed.
     void Write(int fileNumber, QByteArrayView bytes);
 

@@ -36,22 +36,22 @@ qint64 GuardedFile::HolderProcess() const
     return lock_.getLockInfo(&process, &host, &application) ? process : 0;
 }
 
-GuardedFile::Content GuardedFile::ContentOf(QByteArrayView bytes)
+GuardedFile::Fingerprint GuardedFile::FingerprintOf(QByteArrayView bytes)
 {
     // BLAKE2b: as sure as SHA-256 to tell a change, and several times
     // faster, which the start-up feels at 32767 courses.
     return {bytes.size(), QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256)};
 }
 
-void GuardedFile::Remember(QByteArrayView content)
+void GuardedFile::Remember(Fingerprint read)
 {
     const std::lock_guard guard(mutex_);
-    known_ = ContentOf(content);
+    known_ = std::move(read);
 }
 
 bool GuardedFile::ChangedOutside() const
 {
-    std::optional<Content> known;
+    std::optional<Fingerprint> known;
     {
         const std::lock_guard guard(mutex_);
         known = known_;
@@ -66,7 +66,7 @@ bool GuardedFile::ChangedOutside() const
     if (status.st_size != known->size)
         return true;
     try {
-        return ContentOf(ReadRegularFile(fileName_)).hash != known->hash;
+        return FingerprintOf(ReadRegularFile(fileName_)).hash != known->hash;
     } catch (const std::exception&) {
         // Unreadable now: the write will tell why, if it fails too.
         return false;

@@ -42,8 +42,17 @@ public:
     // The process that holds the lock, 0 when unknown.
     qint64 HolderProcess() const;
 
+    // What tells one content of the file from another.
+    struct Fingerprint
+    {
+        qint64 size = 0;
+        QByteArray hash;
+    };
+    static Fingerprint FingerprintOf(QByteArrayView content);
+
     // What the program read from the file: its own from now on.
-    void Remember(QByteArrayView content);
+    void Remember(QByteArrayView content) { Remember(FingerprintOf(content)); }
+    void Remember(Fingerprint read);
     // The file is a regular file whose content is not what the program
     // last read or wrote. A missing file is no change: writing it loses
     // nothing. Before Remember, nothing counts as a change.
@@ -56,17 +65,10 @@ public:
     bool WriteUnlessChangedOutside(QByteArrayView bytes, SaveSteps& steps = SystemSaveSteps());
 
 private:
-    struct Content
-    {
-        qint64 size = 0;
-        QByteArray hash;
-    };
-    static Content ContentOf(QByteArrayView bytes);
-
     const QString fileName_;
     QLockFile lock_;
     mutable std::mutex mutex_;
-    std::optional<Content> known_;
+    std::optional<Fingerprint> known_;
 };
 
 } // namespace STD

@@ -521,7 +521,8 @@ QString CourseLine(const Termin& course)
            MaskOfTwenty(course.Times) + u',' + EncodeInfo(course.Info);
 }
 
-CourseListContent ReadCourseList(const QString& fileName)
+CourseListContent ReadCourseList(const QString& fileName,
+                                 const std::function<void(QByteArrayView)>& readBytes)
 {
     CourseListContent content;
     STD::FileTable files;
@@ -536,6 +537,8 @@ CourseListContent ReadCourseList(const QString& fileName)
             {0, u"Die Datei konnte nicht angelegt werden: "_s + error.Text()});
         return content;
     }
+    if (readBytes)
+        readBytes(files.Content(ListFileNumber));
 
     ListLines lines(files);
     MaskTexts masks;

@@ -3,8 +3,10 @@
 #include "general/DiskFile.h"
 #include "model/CourseCollection.h"
 
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // A line of the course list that could not be read as it stands: repaired
@@ -33,7 +35,9 @@ struct CourseListContent
 // Reads the course list; a missing file is created empty and reads as no
 // course. A file that exists but cannot be read raises the reason: an empty
 // list in its place would be written over it at the next save.
-CourseListContent ReadCourseList(const QString& fileName);
+// readBytes, when given, sees the file's bytes just as they are parsed.
+CourseListContent ReadCourseList(const QString& fileName,
+                                 const std::function<void(QByteArrayView)>& readBytes = {});
 
 // One line of the file, without its line break, and its reading back.
 // Notices of the parsing have line number 0.
