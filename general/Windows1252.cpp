@@ -13,6 +13,16 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+constexpr std::array<char16_t, 256> CharacterTable()
+{
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = byte >= 0x80 && byte < 0xA0 ? HighControlRange[byte - 0x80] : char16_t(byte);
+    return table;
+}
+
+constexpr std::array<char16_t, 256> Characters = CharacterTable();
+
 int ToByte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -39,26 +49,17 @@ bool CanHold(char32_t character)
 
 QChar ToChar(quint8 byte)
 {
-    if (byte >= 0x80 && byte < 0xA0)
-        return QChar(HighControlRange[byte - 0x80]);
-    return QChar(char16_t(byte));
+    return QChar(Characters[byte]);
 }
 
+// One pass through the table: most texts of a list are short, and German
+// ones hold bytes beyond ASCII in nearly every line.
 QString Decode(QByteArrayView bytes)
 {
-    // Latin-1 gives every other byte its character, and Qt converts it fast.
-    QString text = QString::fromLatin1(bytes);
-    quint8 high = 0;
-    for (const char byte : bytes)
-        high |= quint8(byte) & 0x80;
-    if (high == 0)
-        return text;
+    QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const quint8 byte = quint8(bytes[i]);
-        if (byte >= 0x80 && byte < 0xA0)
-            out[i] = HighControlRange[byte - 0x80];
-    }
+    for (const char byte : bytes)
+        *out++ = Characters[quint8(byte)];
     return text;
 }
 

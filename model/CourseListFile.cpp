@@ -4,6 +4,7 @@
 #include "general/NumericValue.h"
 #include "general/StdError.h"
 #include "general/Windows1252.h"
+#include "model/FieldMarkers.h"
 #include "model/Week.h"
 
 #include <QFileInfo>
@@ -22,140 +23,6 @@ constexpr int ListFileNumber = 1;
 constexpr qsizetype MaskLength = Week::PositionCount;
 // A notice quotes at most this much of what it speaks of.
 constexpr qsizetype QuotedLength = 40;
-
-// A marker is "#" and the decimal code of the character it stands for: in
-// a name "#44" for the comma that would end the name early, in an info
-// "#13" for a line break that would end the line. "#35" stands for "#"
-// itself, but is written, and read, only where a "#" is followed by the
-// marker's digits or by "35": any other "#" stays as it is, so that older
-// files read as they always did.
-constexpr QStringView HashCode = u"35";
-constexpr QStringView CommaCode = u"44";
-constexpr QStringView LineBreakCode = u"13";
-
-bool NeedsHashMarker(QStringView after, QStringView markerCode)
-{
-    return after.startsWith(markerCode) || after.startsWith(HashCode);
-}
-
-void AppendMarker(QString& out, QStringView code)
-{
-    out += u'#';
-    out += code;
-}
-
-// Writes "#" as "#35" where it would otherwise read as a marker.
-void AppendHash(QString& out, QStringView after, QStringView markerCode)
-{
-    if (NeedsHashMarker(after, markerCode))
-        AppendMarker(out, HashCode);
-    else
-        out += u'#';
-}
-
-// Most texts hold nothing that a field must write otherwise.
-bool HoldsAnyOf(QStringView text, QStringView characters)
-{
-    return std::any_of(text.begin(), text.end(), [&](QChar c) { return characters.contains(c); });
-}
-
-// The length of the line break at position i: CR LF, a lone LF, or none.
-qsizetype LineBreakAt(QStringView text, qsizetype i)
-{
-    if (text[i] == u'\n')
-        return 1;
-    return text[i] == u'\r' && text.sliced(i + 1).startsWith(u'\n') ? 2 : 0;
-}
-
-// A line break pasted into the chooser would end the line: names are one
-// line, so it is written as a blank.
-QString EncodeCaption(QStringView caption)
-{
-    if (!HoldsAnyOf(caption, u",#\n"))
-        return caption.toString();
-    QString out;
-    out.reserve(caption.size() + 8);
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        const QChar c = caption[i];
-        if (const qsizetype lineBreak = LineBreakAt(caption, i)) {
-            out += u' ';
-            i += lineBreak - 1;
-        } else if (c == u',') {
-            AppendMarker(out, CommaCode);
-        } else if (c == u'#') {
-            AppendHash(out, caption.sliced(i + 1), CommaCode);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-// A lone line feed comes back as a line break, which is how the info field
-// shows it anyway.
-QString EncodeInfo(QStringView info)
-{
-    if (!HoldsAnyOf(info, u"#\n"))
-        return info.toString();
-    QString out;
-    out.reserve(info.size() + 8);
-    for (qsizetype i = 0; i < info.size(); ++i) {
-        if (const qsizetype lineBreak = LineBreakAt(info, i)) {
-            AppendMarker(out, LineBreakCode);
-            i += lineBreak - 1;
-        } else if (info[i] == u'#') {
-            AppendHash(out, info.sliced(i + 1), LineBreakCode);
-        } else {
-            out += info[i];
-        }
-    }
-    return out;
-}
-
-// The reading of a field that the two functions above wrote, into out,
-// which may be the field itself: a marker never reads longer than it
-// stands, so every character is read before its place is written.
-qsizetype DecodeMarkers(QStringView field, QChar* out, QStringView markerCode,
-                        QStringView markerText)
-{
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const QStringView after = field.sliced(i + 1);
-        if (field[i] != u'#') {
-            out[length++] = field[i];
-        } else if (after.startsWith(markerCode)) {
-            for (const QChar character : markerText)
-                out[length++] = character;
-            i += markerCode.size();
-        } else if (after.startsWith(HashCode) &&
-                   NeedsHashMarker(after.sliced(HashCode.size()), markerCode)) {
-            out[length++] = u'#';
-            i += HashCode.size();
-        } else {
-            out[length++] = u'#';
-        }
-    }
-    return length;
-}
-
-QString DecodeField(QStringView field, QStringView markerCode, QStringView markerText)
-{
-    if (!field.contains(u'#'))
-        return field.toString();
-    QString out(field.size(), Qt::Uninitialized);
-    out.truncate(DecodeMarkers(field, out.data(), markerCode, markerText));
-    return out;
-}
-
-// The same in the field's own characters: a huge info is not held twice.
-QString DecodeFieldInPlace(QString field, QStringView markerCode, QStringView markerText)
-{
-    if (!field.contains(u'#'))
-        return field;
-    QChar* const data = field.data();
-    field.truncate(DecodeMarkers(QStringView(data, field.size()), data, markerCode, markerText));
-    return field;
-}
 
 // The reader takes exactly twenty characters for the mask, so a shorter one
 // would swallow the comma and the start of the info. Missing positions are
@@ -204,19 +71,30 @@ template <typename Member> Member ToMember(double value, const QString& field, R
     return limited;
 }
 
+char16_t CodeUnit(QChar character)
+{
+    return character.unicode();
+}
+char16_t CodeUnit(char byte)
+{
+    return char16_t(quint8(byte));
+}
+
 // The numbers the program writes: an optional "-" and at most nine decimal
 // digits, whose value the general rules give too. Anything else: none.
-std::optional<qint32> PlainInteger(QStringView text)
+// Text is a view of characters or of the file's bytes.
+template <typename Text> std::optional<qint32> PlainInteger(Text text)
 {
-    const bool negative = text.startsWith(u'-');
-    const QStringView digits = negative ? text.sliced(1) : text;
+    const bool negative = !text.isEmpty() && CodeUnit(text.front()) == u'-';
+    const Text digits = negative ? text.sliced(1) : text;
     if (digits.isEmpty() || digits.size() > 9)
         return std::nullopt;
     qint32 value = 0;
-    for (const QChar digit : digits) {
-        if (digit < u'0' || digit > u'9')
+    for (const auto digit : digits) {
+        const char16_t unit = CodeUnit(digit);
+        if (unit < u'0' || unit > u'9')
             return std::nullopt;
-        value = value * 10 + (digit.unicode() - u'0');
+        value = value * 10 + (unit - u'0');
     }
     return negative ? -value : value;
 }
@@ -321,91 +199,47 @@ LineNotice KeptLinesNotice(int firstLine, const QByteArray& kept)
     return {firstLine, reason, true};
 }
 
-// The lines of the list file. A file that holds no line feed but carriage
-// returns comes from an editor that ends lines with CR alone, and is split
-// there. Any other file is split at LF, without a CR before it: a lone CR
-// inside a line stays text.
+// The lines of the list file, as views of its bytes, which stay put while
+// it is open. A file that holds no line feed but carriage returns comes
+// from an editor that ends lines with CR alone, and is split there. Any
+// other file is split at LF, without a CR before it: a lone CR inside a
+// line stays text.
 class ListLines
 {
 public:
-    explicit ListLines(STD::FileTable& files) : files_(files)
-    {
-        if (FileLeft()) {
-            const QByteArrayView first = files_.ReadThrough(ListFileNumber, '\n');
-            crOnly_ = !first.endsWith('\n') && first.contains('\r');
-            (crOnly_ ? crOnlyFile_ : firstLine_) = first;
-            firstPending_ = !crOnly_;
-        }
-    }
+    explicit ListLines(QByteArrayView content)
+        : content_(content), crOnly_(!content.contains('\n') && content.contains('\r'))
+    {}
 
     bool CrOnly() const { return crOnly_; }
+    bool AtEnd() const { return position_ >= content_.size(); }
 
-    bool AtEnd() const
+    QByteArrayView Next()
     {
-        if (crOnly_)
-            return crPosition_ >= crOnlyFile_.size();
-        return !firstPending_ && !FileLeft();
-    }
-
-    QString Next()
-    {
-        if (crOnly_) {
-            qsizetype end = crOnlyFile_.indexOf('\r', crPosition_);
-            if (end < 0)
-                end = crOnlyFile_.size();
-            const QByteArrayView line = crOnlyFile_.sliced(crPosition_, end - crPosition_);
-            crPosition_ = end + 1;
-            return STD::Windows1252::Decode(line);
-        }
-        // The first line was read ahead; every later one is decoded straight
-        // from the file's bytes.
-        QByteArrayView line = std::exchange(firstPending_, false)
-                                  ? firstLine_
-                                  : files_.ReadThrough(ListFileNumber, '\n');
-        if (line.endsWith('\n')) {
+        qsizetype end = content_.indexOf(crOnly_ ? '\r' : '\n', position_);
+        if (end < 0)
+            end = content_.size();
+        QByteArrayView line = content_.sliced(position_, end - position_);
+        position_ = end + 1;
+        if (!crOnly_ && line.endsWith('\r') && end < content_.size())
             line.chop(1);
-            if (line.endsWith('\r'))
-                line.chop(1);
-        }
-        return STD::Windows1252::Decode(line);
+        return line;
     }
 
     // The lines not read yet, as they stood; CR-only lines end with CR LF,
     // as the courses before them will.
     QByteArray Rest()
     {
-        if (crOnly_) {
-            QByteArray rest = crOnlyFile_.sliced(crPosition_).toByteArray().replace('\r', "\r\n");
-            crPosition_ = crOnlyFile_.size();
-            return rest;
-        }
-        QByteArray rest;
-        if (std::exchange(firstPending_, false))
-            rest = firstLine_.toByteArray();
-        while (FileLeft())
-            rest.append(files_.ReadThrough(ListFileNumber, '\n'));
-        return rest;
+        QByteArray rest = content_.sliced(std::min(position_, content_.size())).toByteArray();
+        position_ = content_.size();
+        return crOnly_ ? rest.replace('\r', "\r\n") : rest;
     }
 
 private:
-    bool FileLeft() const
-    {
-        return files_.Position(ListFileNumber) <= files_.Length(ListFileNumber);
-    }
-
-    STD::FileTable& files_;
+    QByteArrayView content_;
     bool crOnly_ = false;
-    // Views of the file's bytes, which stay put while it is open: the first
-    // line, read to tell the kind of file, is not copied (it may be huge).
-    QByteArrayView firstLine_;
-    bool firstPending_ = false;
-    QByteArrayView crOnlyFile_;
-    qsizetype crPosition_ = 0;
+    qsizetype position_ = 0;
 };
-
-} // namespace
-
-namespace {
 
 // Equal masks share one text: a long list repeats a few dozen of them.
 class MaskTexts
@@ -413,29 +247,31 @@ class MaskTexts
 public:
     QString Text(QStringView mask)
     {
-        const std::optional<quint32> bits = Bits(mask);
-        if (!bits)
-            return mask.toString();
-        const auto [place, isNew] = texts_.try_emplace(*bits);
-        if (isNew)
-            place->second = mask.toString();
-        return place->second;
+        std::optional<QString> shared = SharedText(mask);
+        return shared ? *std::move(shared) : mask.toString();
     }
 
-private:
-    // Only twenty "0" and "1" are shared; anything else is kept as read.
-    static std::optional<quint32> Bits(QStringView mask)
+    // Only twenty "0" and "1" are shared (none: anything else).
+    template <typename Text> std::optional<QString> SharedText(Text mask)
     {
         if (mask.size() != MaskLength)
             return std::nullopt;
         quint32 bits = 0;
-        for (const QChar character : mask) {
-            if (character != u'0' && character != u'1')
+        for (const auto character : mask) {
+            const char16_t unit = CodeUnit(character);
+            if (unit != u'0' && unit != u'1')
                 return std::nullopt;
-            bits = bits << 1 | (character == u'1' ? 1U : 0U);
+            bits = bits << 1 | (unit == u'1' ? 1U : 0U);
         }
-        return bits;
+        const auto [place, isNew] = texts_.try_emplace(bits);
+        if (isNew)
+            place->second = ToString(mask);
+        return place->second;
     }
+
+private:
+    static QString ToString(QStringView mask) { return mask.toString(); }
+    static QString ToString(QByteArrayView mask) { return QString::fromLatin1(mask); }
 
     std::unordered_map<quint32, QString> texts_;
 };
@@ -449,11 +285,11 @@ Termin ParseFieldsBeforeInfo(QStringView line, std::vector<LineNotice>* notices,
     Termin course;
     qsizetype comma = line.indexOf(u',');
     if (comma < 0) {
-        course.Caption = DecodeField(line, CommaCode, u",");
+        course.Caption = FieldMarkers::DecodeCaption(line.toString());
         NoteMissingComma(u"dem Namen"_s, repairs);
         return course;
     }
-    course.Caption = DecodeField(line.first(comma), CommaCode, u",");
+    course.Caption = FieldMarkers::DecodeCaption(line.first(comma).toString());
     QStringView rest = line.sliced(comma + 1);
 
     // One character, then the comma after it.
@@ -497,8 +333,58 @@ Termin ParseCourseLine(QString line, std::vector<LineNotice>* notices, MaskTexts
     Termin course = ParseFieldsBeforeInfo(line, notices, masks, &infoStart);
     if (infoStart >= 0) {
         line.remove(0, infoStart);
-        course.Info = DecodeFieldInPlace(std::move(line), LineBreakCode, STD::LineBreak());
+        course.Info = FieldMarkers::DecodeInfo(std::move(line));
     }
+    return course;
+}
+
+// The number before the next comma in rest, which moves past that comma;
+// none unless it is a plain one.
+std::optional<qint32> PlainNumberField(QByteArrayView& rest)
+{
+    const qsizetype comma = rest.indexOf(',');
+    if (comma < 0)
+        return std::nullopt;
+    const std::optional<qint32> number = PlainInteger(rest.first(comma));
+    rest = rest.sliced(comma + 1);
+    return number;
+}
+
+bool FitsPriority(qint32 number)
+{
+    return number >= std::numeric_limits<qint16>::min() &&
+           number <= std::numeric_limits<qint16>::max();
+}
+
+// Windows-1252 gives each byte one character, so a line's fields can be
+// found among its bytes before any text is decoded.
+std::optional<Termin> ReadPlainLine(QByteArrayView line, MaskTexts& masks)
+{
+    const qsizetype captionEnd = line.indexOf(',');
+    if (captionEnd < 0)
+        return std::nullopt;
+    QByteArrayView rest = line.sliced(captionEnd + 1);
+    if (rest.size() < 2 || rest[0] < '0' || rest[0] > '9' || rest[1] != ',')
+        return std::nullopt;
+    const bool visitAll = rest[0] != '0';
+    rest = rest.sliced(2);
+    const std::optional<qint32> priority = PlainNumberField(rest);
+    if (!priority || !FitsPriority(*priority))
+        return std::nullopt;
+    const std::optional<qint32> color = PlainNumberField(rest);
+    if (!color || rest.size() <= MaskLength || rest[MaskLength] != ',')
+        return std::nullopt;
+    std::optional<QString> times = masks.SharedText(rest.first(MaskLength));
+    if (!times)
+        return std::nullopt;
+
+    Termin course;
+    course.Caption = FieldMarkers::DecodeCaption(STD::Windows1252::Decode(line.first(captionEnd)));
+    course.VisitAll = visitAll;
+    course.Priority = qint16(*priority);
+    course.Color = *color;
+    course.Times = *std::move(times);
+    course.Info = FieldMarkers::DecodeInfo(STD::Windows1252::Decode(rest.sliced(MaskLength + 1)));
     return course;
 }
 
@@ -507,18 +393,21 @@ Termin ParseCourseLine(QString line, std::vector<LineNotice>* notices, MaskTexts
 Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* notices)
 {
     MaskTexts masks;
-    qsizetype infoStart = -1;
-    Termin course = ParseFieldsBeforeInfo(line, notices, masks, &infoStart);
-    if (infoStart >= 0)
-        course.Info = DecodeField(line.sliced(infoStart), LineBreakCode, STD::LineBreak());
-    return course;
+    return ParseCourseLine(line.toString(), notices, masks);
+}
+
+std::optional<Termin> ReadPlainCourseLine(QByteArrayView line)
+{
+    MaskTexts masks;
+    return ReadPlainLine(line, masks);
 }
 
 QString CourseLine(const Termin& course)
 {
-    return EncodeCaption(course.Caption) + u',' + STD::NumberText(course.VisitAll ? 1 : 0) + u',' +
-           STD::NumberText(course.Priority) + u',' + STD::NumberText(course.Color) + u',' +
-           MaskOfTwenty(course.Times) + u',' + EncodeInfo(course.Info);
+    return FieldMarkers::EncodeCaption(course.Caption) + u',' +
+           STD::NumberText(course.VisitAll ? 1 : 0) + u',' + STD::NumberText(course.Priority) +
+           u',' + STD::NumberText(course.Color) + u',' + MaskOfTwenty(course.Times) + u',' +
+           FieldMarkers::EncodeInfo(course.Info);
 }
 
 CourseListContent ReadCourseList(const QString& fileName,
@@ -540,7 +429,7 @@ CourseListContent ReadCourseList(const QString& fileName,
     if (readBytes)
         readBytes(files.Content(ListFileNumber));
 
-    ListLines lines(files);
+    ListLines lines(files.Content(ListFileNumber));
     MaskTexts masks;
     int lineNumber = 0;
     int emptyRunStart = 0;
@@ -550,16 +439,21 @@ CourseListContent ReadCourseList(const QString& fileName,
             content.notices.push_back(KeptLinesNotice(lineNumber + 1, content.keptLines));
             break;
         }
-        QString line = lines.Next();
+        const QByteArrayView line = lines.Next();
         ++lineNumber;
         // An empty line would end the list and the next save would drop
         // every course after it; the program itself never writes one.
-        if (line.isEmpty() || line == u"\r") {
+        if (line.isEmpty() || line == "\r") {
             NoteEmptyLine(content.notices, lineNumber, emptyRunStart);
             continue;
         }
+        if (std::optional<Termin> course = ReadPlainLine(line, masks)) {
+            content.courses.push_back(*std::move(course));
+            continue;
+        }
         const std::size_t firstRepair = content.notices.size();
-        content.courses.push_back(ParseCourseLine(std::move(line), &content.notices, masks));
+        content.courses.push_back(
+            ParseCourseLine(STD::Windows1252::Decode(line), &content.notices, masks));
         for (std::size_t i = firstRepair; i < content.notices.size(); ++i)
             content.notices[i].lineNumber = lineNumber;
     }

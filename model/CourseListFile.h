@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A line of the course list that could not be read as it stands: repaired
@@ -43,6 +44,10 @@ CourseListContent ReadCourseList(const QString& fileName,
 // Notices of the parsing have line number 0.
 QString CourseLine(const Termin& course);
 Termin ParseCourseLine(QStringView line, std::vector<LineNotice>* repairs = nullptr);
+// The quick reading of a line as the program writes it, straight from its
+// bytes: the course ParseCourseLine gives for the decoded line, which needs
+// no repair; none where the line needs that full reading.
+std::optional<Termin> ReadPlainCourseLine(QByteArrayView line);
 
 // Replaces the file with the courses, followed by keptLines, in one step: a
 // save that fails raises the reason and leaves the old file as it was.

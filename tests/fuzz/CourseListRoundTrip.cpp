@@ -1,6 +1,7 @@
 #include "CourseListRoundTrip.h"
 
 #include "general/StdError.h"
+#include "general/Windows1252.h"
 #include "model/CourseListFile.h"
 
 #include <QDir>
@@ -42,10 +43,27 @@ QByteArray Written(const CourseListContent& content, const QString& fileName)
     return ReadBytes(fileName);
 }
 
+// The quick reading of a plain line must give what the full reading gives.
+std::optional<std::string> PlainLineFault(QByteArrayView bytes)
+{
+    for (QByteArrayView line : QByteArray::fromRawData(bytes.data(), bytes.size()).split('\n')) {
+        const std::optional<Termin> quick = ReadPlainCourseLine(line);
+        if (!quick)
+            continue;
+        std::vector<LineNotice> notices;
+        if (ParseCourseLine(STD::Windows1252::Decode(line), &notices) != *quick || !notices.empty())
+            return "the quick reading of a line differs from the full one: " +
+                   line.toByteArray().toStdString();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> CourseListRoundTripFault(QByteArrayView bytes, const QString& folder)
 {
+    if (auto fault = PlainLineFault(bytes))
+        return fault;
     const QString fileName = QDir(folder).filePath(u"liste.txt"_s);
     if (!WriteBytes(fileName, bytes))
         return "the input could not be put into " + fileName.toStdString();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// How a name and an info stand in a line of the list file. A marker is "#"
+// and the decimal code of the character it stands for: in a name "#44" for
+// the comma that would end the name early, in an info "#13" for a line
+// break that would end the line.
+namespace FieldMarkers {
+
+QString EncodeCaption(QStringView caption);
+QString EncodeInfo(QStringView info);
+
+// The readings of the two above, in the field's own characters: a huge
+// info is not held twice.
+QString DecodeCaption(QString field);
+QString DecodeInfo(QString field);
+
+} // namespace FieldMarkers
