@@ -23,6 +23,9 @@ Form1::Form1(const QString& listFileName)
       autoSave_(listFile_, [this] { return SeenListBytes(); }),
       exportDialogs_(DesktopExportDialogs(this))
 {
+    listFileLock_ = listFile_.Lock();
+    if (listFileLock_ != STD::GuardedFile::LockState::HeldElsewhere)
+        listReading_.Start(listFileName_);
     BuildControls();
     ConnectEvents();
     connect(&autoSave_, &STD::BackgroundSave::Written, this, &Form1::ShowSaveState);

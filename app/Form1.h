@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ListFileReading.h"
 #include "controls/ChooserBox.h"
 #include "controls/CommandButton.h"
 #include "controls/InfoField.h"
@@ -8,9 +9,9 @@
 #include "controls/MessageBox.h"
 #include "controls/TextField.h"
 #include "controls/TwipsLayout.h"
+#include "export/ExportDialogs.h"
 #include "general/BackgroundSave.h"
 #include "general/GuardedFile.h"
-#include "export/ExportDialogs.h"
 #include "model/CourseCollection.h"
 #include "model/CourseListFile.h"
 #include "search/DistributionSearch.h"
@@ -291,6 +292,9 @@ private:
     SearchSession search_;
     // The list file's lock and what it held when last read or written.
     STD::GuardedFile listFile_{listFileName_};
+    // Taken as the window is made, so that the list is read while it builds.
+    STD::GuardedFile::LockState listFileLock_ = STD::GuardedFile::LockState::Unavailable;
+    ListFileReading listReading_;
     STD::BackgroundSave autoSave_;
     // The courses as the last handler left them, and their lines in the
     // file (made at the first background write, then kept up to date), so

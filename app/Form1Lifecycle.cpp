@@ -60,7 +60,7 @@ void Form1::Form_Load()
 
 bool Form1::TakeListFile()
 {
-    if (listFile_.Lock() != STD::GuardedFile::LockState::HeldElsewhere)
+    if (listFileLock_ != STD::GuardedFile::LockState::HeldElsewhere)
         return true;
     listFileHeld_ = true;
     Tell(HeldElsewhereText(listFileName_, listFile_.HolderProcess()), MessageIcon::Warning);
@@ -82,25 +82,15 @@ void Form1::ReadListFile()
                                            QFileInfo(listFileName_).fileName()));
     // Whatever goes wrong, the file may hold courses: it is not written
     // over at the end without the user's yes.
-    // The bytes parsed are the ones remembered: a change made by someone
-    // else after the reading is theirs, not ours.
     std::optional<STD::GuardedFile::Fingerprint> read;
     listFileUnreadable_ = !Attempt(
         [&] {
-            CourseListContent content =
-                ReadCourseList(listFileName_, [&read](QByteArrayView bytes) {
-                    read = STD::GuardedFile::FingerprintOf(bytes);
-                });
-            QStringList names;
-            names.reserve(qsizetype(content.courses.size()));
-            Courses.Reserve(int(content.courses.size()));
-            for (Termin& course : content.courses) {
-                names << course.Caption;
-                Courses.Append(std::move(course));
-            }
-            Combo1->AddItems(names);
-            listFileNotices_ = std::move(content.notices);
-            listFileKeptLines_ = std::move(content.keptLines);
+            ListFileRead file = listReading_.Take(listFileName_);
+            read = std::move(file.fingerprint);
+            Courses.Assign(std::move(file.content.courses));
+            Combo1->AddItems(file.captions);
+            listFileNotices_ = std::move(file.content.notices);
+            listFileKeptLines_ = std::move(file.content.keptLines);
         },
         listFileError_);
     // What was read is this program's; anything else found there before a

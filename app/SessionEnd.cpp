@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include <pthread.h>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -39,7 +41,21 @@ void HandleEndingSignals(void (*handler)(int))
         ::sigaction(signalNumber, &action, nullptr);
 }
 
+void BlockEndingSignals(bool blocked)
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signalNumber : EndingSignals)
+        sigaddset(&signals, signalNumber);
+    ::pthread_sigmask(blocked ? SIG_BLOCK : SIG_UNBLOCK, &signals, nullptr);
+}
+
 } // namespace
+
+void HoldEndingSignals()
+{
+    BlockEndingSignals(true);
+}
 
 void SaveWhenTheSessionEnds(QGuiApplication& application, Form1& window)
 {
@@ -47,8 +63,10 @@ void SaveWhenTheSessionEnds(QGuiApplication& application, Form1& window)
                      [&window](QSessionManager&) { window.SaveWithoutQuestion(); });
 
     std::array<int, 2> ends{};
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends.data()) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, ends.data()) != 0) {
+        BlockEndingSignals(false);
         return;
+    }
     signalPipe = ends[1];
     auto* notifier = new QSocketNotifier(ends[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
@@ -59,4 +77,6 @@ void SaveWhenTheSessionEnds(QGuiApplication& application, Form1& window)
         QCoreApplication::exit(0);
     });
     HandleEndingSignals(WakeEventLoop);
+    // A signal held until now arrives here, and waits for the event loop.
+    BlockEndingSignals(false);
 }

@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[])
 {
+    // First of all: the threads Qt starts inherit the held signals.
+    HoldEndingSignals();
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kalustra"));
@@ -17,7 +19,6 @@ int main(int argc, char* argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     Form1 window;
-    // Before the list is read: a signal from then on waits for the event loop.
     SaveWhenTheSessionEnds(application, window);
     if (!window.Start())
         return 1;

@@ -18,6 +18,14 @@ Termin& CourseCollection::Append(Termin course)
     return records_[records_.size() - 2];
 }
 
+void CourseCollection::Assign(std::vector<Termin> courses)
+{
+    if (courses.size() > std::size_t(MaxCount))
+        STD::Raise(STD::Overflow);
+    records_ = std::move(courses);
+    records_.emplace_back();
+}
+
 void CourseCollection::RemoveAt(int position)
 {
     if (position < 0 || position >= Count())

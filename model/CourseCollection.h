@@ -24,8 +24,9 @@ public:
     // The spare record becomes the last course; a full collection raises error 6.
     Termin& Append();
     Termin& Append(Termin course);
-    // Room for `count` courses in all, so that appending them allocates once.
-    void Reserve(int count) { records_.reserve(std::size_t(count) + 1); }
+    // The courses become these, taken without a copy; more than MaxCount
+    // raise error 6 and change nothing.
+    void Assign(std::vector<Termin> courses);
     void RemoveAt(int position);
     void SwapRecords(int first, int second);
     // order[p] is the position of the course that moves to p; anything but
