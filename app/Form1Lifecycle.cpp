@@ -53,7 +53,8 @@ void Form1::Form_Load()
     }
     BuildWeekGrid();
     Label4->setText(Label4->text().replace(u"#13"_s, STD::LineBreak()));
-    seenCourses_.assign(Courses.begin(), Courses.end());
+    // What the loading itself did to the chosen course is no edit.
+    TakeCourseChanges();
     setWindowModified(false);
     TellAboutListFile();
 }
@@ -88,6 +89,7 @@ void Form1::ReadListFile()
             ListFileRead file = listReading_.Take(listFileName_);
             read = std::move(file.fingerprint);
             Courses.Assign(std::move(file.content.courses));
+            seenCourses_ = std::move(file.courseCopy);
             Combo1->AddItems(file.captions);
             listFileNotices_ = std::move(file.content.notices);
             listFileKeptLines_ = std::move(file.content.keptLines);

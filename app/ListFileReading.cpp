@@ -15,6 +15,7 @@ ListFileRead ReadWithFingerprint(const QString& fileName)
     read.captions.reserve(qsizetype(read.content.courses.size()));
     for (const Termin& course : read.content.courses)
         read.captions << course.Caption;
+    read.courseCopy = read.content.courses;
     return read;
 }
 

@@ -13,8 +13,11 @@
 struct ListFileRead
 {
     CourseListContent content;
-    // The courses' names, as the chooser lists them.
+    // The courses' names, as the chooser lists them, and the courses once
+    // more, sharing their texts, to tell the edits by: made while the
+    // texts are fresh in the worker's cache.
     QStringList captions;
+    std::vector<Termin> courseCopy;
     std::optional<STD::GuardedFile::Fingerprint> fingerprint;
 };
 

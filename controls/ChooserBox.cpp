@@ -64,12 +64,16 @@ void ChooserBox::AddItems(const QStringList& texts)
 {
     if (texts.isEmpty())
         return;
+    // Into an empty list the texts go shared, not copied one by one.
+    const auto joined = [&texts](const QStringList& items) {
+        return items.isEmpty() ? texts : items + texts;
+    };
     KeepingEditText([&] {
         const int current = currentIndex();
-        items_->setStringList(items_->stringList() + texts);
+        items_->setStringList(joined(items_->stringList()));
         setCurrentIndex(current);
     });
-    itemTexts_ += texts;
+    itemTexts_ = joined(itemTexts_);
 }
 
 void ChooserBox::RemoveItem(int position)
