@@ -8,8 +8,16 @@
 RankedEnumeration::RankedEnumeration(const std::vector<SearchCourse>& courses, qint32 startValue)
     : courses_(courses), oracle_(courses), count_(int(courses.size())),
       orderedFrom_(OrderedFrom(courses, 0)), startValue_(startValue), best_(startValue),
-      result_(courses.size(), 0), levels_(courses.size() + 1), path_(courses.size(), 0)
-{}
+      result_(courses.size(), 0), offeredFrom_(courses.size() + 1, 0), levels_(courses.size() + 1),
+      path_(courses.size(), 0)
+{
+    for (int index = count_ - 1; index >= 0; --index) {
+        const SearchCourse& course = courses[index];
+        offeredFrom_[index] = offeredFrom_[index + 1] | course.offered;
+        if (course.visitAll && course.offered == 0 && lastCellless_ < 0)
+            lastCellless_ = index;
+    }
+}
 
 void RankedEnumeration::CountTo(qint16 rank)
 {
@@ -80,8 +88,9 @@ bool RankedEnumeration::Advance(qint64 target)
         return false;
     }
     for (;;) {
-        if (NextChoice(index, target)) {
-            if (index + 1 == count_) {
+        // A course left out has no choice after that one: back up at once.
+        if (levels_[index].choice != LeaveOut && NextChoice(index, target)) {
+            if (index + 1 == count_ || SkipsToLeaf(index + 1)) {
                 place_ = Place::Leaf;
                 return true;
             }
@@ -154,6 +163,22 @@ qint8 RankedEnumeration::NextAlternative(int index) const
         level.choice == NoChoice ? AllCells : ~((CellMask(2) << level.choice) - 1);
     const CellMask open = course.offered & level.free & later;
     return open != 0 ? qint8(std::countr_zero(open)) : LeaveOut;
+}
+
+// Entered at `index` with nothing left to place, the enumeration leaves
+// every course from there out, each step entered, as the value already
+// reaches the target (the oracle said so on entering): the leaf is set at
+// once, just as those steps would leave it.
+bool RankedEnumeration::SkipsToLeaf(int index)
+{
+    Level& level = levels_[index];
+    if (index <= lastCellless_ || (level.free & offeredFrom_[index]) != 0)
+        return false;
+    const Level leftOut{level.value, level.free, LeaveOut};
+    std::fill(levels_.begin() + index, levels_.begin() + count_, leftOut);
+    std::fill(path_.begin() + index, path_.end(), 0);
+    levels_[count_] = {leftOut.value, leftOut.free, NoChoice};
+    return true;
 }
 
 // Whether the enumeration enters the node of course `index` (past the last

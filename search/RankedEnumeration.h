@@ -59,6 +59,7 @@ private:
     bool NextChoice(int index, qint64 target);
     qint8 NextAlternative(int index) const;
     bool Enters(int index, qint64 value, CellMask free, qint64 target);
+    bool SkipsToLeaf(int index);
 
     const std::vector<SearchCourse>& courses_;
     BestValueOracle oracle_;
@@ -69,6 +70,11 @@ private:
     qint16 found_ = 0;
     qint16 rank_ = 0;
     Distribution result_;
+    // Every cell some course from index i on offers, and the last course
+    // that can be placed without a cell: past it, with none of those cells
+    // free, each course can only be left out.
+    std::vector<CellMask> offeredFrom_;
+    int lastCellless_ = -1;
     std::vector<Level> levels_;
     Distribution path_;
     Place place_ = Place::Start;
