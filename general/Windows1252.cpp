@@ -65,24 +65,33 @@ QString Decode(QByteArrayView bytes)
 
 QByteArray Encode(QStringView text, qsizetype* replaced)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
+    QByteArray bytes;
+    const qsizetype unmappable = AppendEncoded(text, bytes);
+    if (replaced)
+        *replaced = unmappable;
+    return bytes;
+}
+
+qsizetype AppendEncoded(QStringView text, QByteArray& out)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* const begin = out.data() + start;
+    char* next = begin;
     qsizetype unmappable = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int byte = ToByte(text[i].unicode());
         if (byte >= 0) {
-            *out++ = char(byte);
+            *next++ = char(byte);
             continue;
         }
         // A character beyond the 16-bit range is one "?", not two.
         i += CharacterLength(text, i) - 1;
-        *out++ = '?';
+        *next++ = '?';
         ++unmappable;
     }
-    bytes.truncate(out - bytes.data());
-    if (replaced)
-        *replaced = unmappable;
-    return bytes;
+    out.truncate(start + (next - begin));
+    return unmappable;
 }
 
 QString HoldablePart(QStringView text, QString* refused)

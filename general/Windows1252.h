@@ -16,6 +16,8 @@ bool CanHold(char32_t character);
 
 // Characters the code page cannot hold become "?"; replaced counts them.
 QByteArray Encode(QStringView text, qsizetype* replaced = nullptr);
+// The same, appended to out; returns how many became "?".
+qsizetype AppendEncoded(QStringView text, QByteArray& out);
 
 // text without the characters the code page cannot hold; refused, if given,
 // receives those, each once, in the order they first stand in text. A lone

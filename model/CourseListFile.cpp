@@ -402,12 +402,21 @@ std::optional<Termin> ReadPlainCourseLine(QByteArrayView line)
     return ReadPlainLine(line, masks);
 }
 
-QString CourseLine(const Termin& course)
+namespace {
+
+// The line up to its info.
+QString LineHead(const Termin& course)
 {
     return FieldMarkers::EncodeCaption(course.Caption) + u',' +
            STD::NumberText(course.VisitAll ? 1 : 0) + u',' + STD::NumberText(course.Priority) +
-           u',' + STD::NumberText(course.Color) + u',' + MaskOfTwenty(course.Times) + u',' +
-           FieldMarkers::EncodeInfo(course.Info);
+           u',' + STD::NumberText(course.Color) + u',' + MaskOfTwenty(course.Times) + u',';
+}
+
+} // namespace
+
+QString CourseLine(const Termin& course)
+{
+    return LineHead(course) + FieldMarkers::EncodeInfo(course.Info);
 }
 
 CourseListContent ReadCourseList(const QString& fileName,
@@ -482,9 +491,21 @@ qsizetype WriteCourseList(const QString& fileName, const CourseCollection& cours
     return replaced;
 }
 
+// Field by field into one buffer: huge notes are not held once more as a
+// whole line of text.
 QByteArray CourseLineBytes(const Termin& course, qsizetype* replaced)
 {
-    return STD::Windows1252::Encode(CourseLine(course) + STD::LineBreak(), replaced);
+    const QString head = LineHead(course);
+    const QString info = FieldMarkers::EncodeInfo(course.Info);
+    const QString lineBreak = STD::LineBreak();
+    QByteArray bytes;
+    bytes.reserve(head.size() + info.size() + lineBreak.size());
+    const qsizetype unwritable = STD::Windows1252::AppendEncoded(head, bytes) +
+                                 STD::Windows1252::AppendEncoded(info, bytes) +
+                                 STD::Windows1252::AppendEncoded(lineBreak, bytes);
+    if (replaced != nullptr)
+        *replaced = unwritable;
+    return bytes;
 }
 
 QByteArray CourseListBytes(const CourseCollection& courses, QByteArrayView keptLines,

@@ -89,10 +89,10 @@ namespace FieldMarkers {
 
 // A line break pasted into the chooser would end the line: names are one
 // line, so it is written as a blank.
-QString EncodeCaption(QStringView caption)
+QString EncodeCaption(const QString& caption)
 {
     if (!HoldsAnyOf(caption, u",#\n"))
-        return caption.toString();
+        return caption;
     QString out;
     out.reserve(caption.size() + 8);
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -113,10 +113,10 @@ QString EncodeCaption(QStringView caption)
 
 // A lone line feed comes back as a line break, which is how the info field
 // shows it anyway.
-QString EncodeInfo(QStringView info)
+QString EncodeInfo(const QString& info)
 {
     if (!HoldsAnyOf(info, u"#\n"))
-        return info.toString();
+        return info;
     QString out;
     out.reserve(info.size() + 8);
     for (qsizetype i = 0; i < info.size(); ++i) {

@@ -9,8 +9,9 @@
 // break that would end the line.
 namespace FieldMarkers {
 
-QString EncodeCaption(QStringView caption);
-QString EncodeInfo(QStringView info);
+// A field with nothing to mark comes back as it is, not copied.
+QString EncodeCaption(const QString& caption);
+QString EncodeInfo(const QString& info);
 
 // The readings of the two above, in the field's own characters: a huge
 // info is not held twice.
