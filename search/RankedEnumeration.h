@@ -12,9 +12,11 @@
 //
 // The enumeration is the plain one, walked with an explicit path and cut as
 // it is; the oracle only skips branches that hold nothing the run would
-// record. Once a rank is counted, the rest of the enumeration is searched
-// for a better value (which would restart the count there); when none is
-// left, the next rank is simply the next distribution of the same value.
+// record, and a tail of courses that can only be left out is set, and
+// passed on the way back, in one step. Once a rank is counted, the rest of
+// the enumeration is searched for a better value (which would restart the
+// count there); when none is left, the next rank is simply the next
+// distribution of the same value.
 class RankedEnumeration
 {
 public:
