@@ -65,12 +65,12 @@ bool GuardedFile::ChangedOutside() const
     // tick between two writes).
     if (status.st_size != known->size)
         return true;
-    try {
-        return FingerprintOf(ReadRegularFile(fileName_)).hash != known->hash;
-    } catch (const std::exception&) {
-        // Unreadable now: the write will tell why, if it fails too.
-        return false;
-    }
+    // Hashed as it is read: a huge list is not held a second time.
+    QFile file(fileName_);
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return false; // Unreadable now: the write will tell why, if it fails too.
+    return hash.result() != known->hash;
 }
 
 void GuardedFile::Write(QByteArrayView bytes, SaveSteps& steps)

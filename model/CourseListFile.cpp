@@ -491,18 +491,22 @@ qsizetype WriteCourseList(const QString& fileName, const CourseCollection& cours
     return replaced;
 }
 
-// Field by field into one buffer: huge notes are not held once more as a
-// whole line of text.
+// Field by field into one buffer of the right size: huge notes are not held
+// once more as a line of text, nor as a marked copy.
 QByteArray CourseLineBytes(const Termin& course, qsizetype* replaced)
 {
     const QString head = LineHead(course);
-    const QString info = FieldMarkers::EncodeInfo(course.Info);
     const QString lineBreak = STD::LineBreak();
+    qsizetype infoLength = 0;
+    FieldMarkers::ForEachInfoPiece(
+        course.Info, [&infoLength](QStringView piece) { infoLength += piece.size(); });
     QByteArray bytes;
-    bytes.reserve(head.size() + info.size() + lineBreak.size());
-    const qsizetype unwritable = STD::Windows1252::AppendEncoded(head, bytes) +
-                                 STD::Windows1252::AppendEncoded(info, bytes) +
-                                 STD::Windows1252::AppendEncoded(lineBreak, bytes);
+    bytes.reserve(head.size() + infoLength + lineBreak.size());
+    qsizetype unwritable = STD::Windows1252::AppendEncoded(head, bytes);
+    FieldMarkers::ForEachInfoPiece(course.Info, [&](QStringView piece) {
+        unwritable += STD::Windows1252::AppendEncoded(piece, bytes);
+    });
+    unwritable += STD::Windows1252::AppendEncoded(lineBreak, bytes);
     if (replaced != nullptr)
         *replaced = unwritable;
     return bytes;

@@ -12,6 +12,8 @@ namespace {
 constexpr QStringView HashCode = u"35";
 constexpr QStringView CommaCode = u"44";
 constexpr QStringView LineBreakCode = u"13";
+constexpr QStringView HashMarker = u"#35";
+constexpr QStringView LineBreakMarker = u"#13";
 
 bool NeedsHashMarker(QStringView after, QStringView markerCode)
 {
@@ -113,22 +115,35 @@ QString EncodeCaption(const QString& caption)
 
 // A lone line feed comes back as a line break, which is how the info field
 // shows it anyway.
+void ForEachInfoPiece(QStringView info, const std::function<void(QStringView)>& take)
+{
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        const QChar c = info[i];
+        if (c != u'#' && c != u'\n' && c != u'\r')
+            continue;
+        const qsizetype lineBreak = LineBreakAt(info, i);
+        // A lone CR stays text.
+        if (lineBreak == 0 && c != u'#')
+            continue;
+        take(info.sliced(runStart, i - runStart));
+        if (lineBreak != 0)
+            take(LineBreakMarker);
+        else
+            take(NeedsHashMarker(info.sliced(i + 1), LineBreakCode) ? HashMarker : u"#");
+        i += std::max<qsizetype>(lineBreak, 1) - 1;
+        runStart = i + 1;
+    }
+    take(info.sliced(runStart));
+}
+
 QString EncodeInfo(const QString& info)
 {
     if (!HoldsAnyOf(info, u"#\n"))
         return info;
     QString out;
     out.reserve(info.size() + 8);
-    for (qsizetype i = 0; i < info.size(); ++i) {
-        if (const qsizetype lineBreak = LineBreakAt(info, i)) {
-            AppendMarker(out, LineBreakCode);
-            i += lineBreak - 1;
-        } else if (info[i] == u'#') {
-            AppendHash(out, info.sliced(i + 1), LineBreakCode);
-        } else {
-            out += info[i];
-        }
-    }
+    ForEachInfoPiece(info, [&out](QStringView piece) { out += piece; });
     return out;
 }
 
